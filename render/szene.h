@@ -1,0 +1,22 @@
+#pragma once
+// The one redraw of the main window and the ray tracer it uses.
+
+#include "formular.h"
+#include "zeichenflaeche.h"
+
+// Recalculates the lens and draws the whole scene onto the form's surface:
+// frame, lens, cardinal points and, by mode, the beam or the imaging
+// construction with its rays. A run-time error ends it at the failing step
+// (Laufzeitfehler); what was drawn until then stays.
+void Form_Resize(Formular& form);
+
+// Sets the world scale of the surface from the frame extents in Module1.
+void skalieren(Zeichenflaeche& flaeche);
+
+// Marches one ray from (x0, y0) with rise dy0 per step of 0.05 up to Nmax,
+// refracting it at both lens surfaces, and draws it (with its mirror image
+// about the axis when gespiegelt). The tracer state lives in Module1.
+void strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0, bool gespiegelt);
+
+// Refracts Module1.dy at the surface the tracer flags name.
+void brechung();

@@ -1,0 +1,47 @@
+#pragma once
+// The drawing operations the redraw uses. World coordinates everywhere; the
+// surface maps them onto its pixels with the scale set last.
+
+#include <cstdint>
+#include <string>
+
+// 0x00BBGGRR, or a system colour 0x800000nn.
+using Farbe = std::uint32_t;
+
+namespace farbe {
+inline constexpr Farbe blau = 0xFF0000;
+inline constexpr Farbe gelb = 0x00FFFF;
+inline constexpr Farbe rot = 0x0000FF;
+inline constexpr Farbe dunkelrot = 0x0000C0;
+inline constexpr Farbe dunkelgruen = 0x008000;
+inline constexpr Farbe fensterhintergrund = 0x80000005;
+inline constexpr Farbe schaltflaechentext = 0x80000012;
+}  // namespace farbe
+
+enum Linienart : int { durchgezogen = 0, gestrichelt = 1, gepunktet = 2, strich_punkt_punkt = 4 };
+
+class Zeichenflaeche {
+public:
+    virtual ~Zeichenflaeche() = default;
+
+    virtual void Cls() = 0;
+    // (x1, y1) becomes the upper-left, (x2, y2) the lower-right corner.
+    virtual void Scale(double x1, double y1, double x2, double y2) = 0;
+    virtual void Line(double x1, double y1, double x2, double y2) = 0;
+    virtual void Line(double x1, double y1, double x2, double y2, Farbe farbe) = 0;
+    // From (CurrentX, CurrentY).
+    virtual void Line(double x2, double y2, Farbe farbe) = 0;
+    virtual void PSet(double x, double y, Farbe farbe) = 0;
+    virtual void Print(const std::string& text) = 0;
+
+    double CurrentX = 0;
+    double CurrentY = 0;
+    Farbe ForeColor = farbe::schaltflaechentext;
+    int DrawWidth = 1;
+    int DrawStyle = durchgezogen;
+
+    // Outer size of the window in twips, and 0 normal / 1 minimized / 2 maximized.
+    virtual double Width() const = 0;
+    virtual double Height() const = 0;
+    virtual int WindowState() const = 0;
+};

@@ -1,0 +1,31 @@
+# Shared set-up of scripts/run and scripts/test: installs the Debian packages
+# that are missing, then configures and builds. Sourced, not run.
+set -euo pipefail
+
+WURZEL=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BAU=${VANDREL_BAU:-$WURZEL/build}
+
+PAKETE=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  xvfb xdotool x11-utils xauth
+  fonts-dejavu-core fontconfig
+)
+
+fehlende=()
+for p in "${PAKETE[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlende+=("$p")
+done
+if [ ${#fehlende[@]} -gt 0 ]; then
+  echo "Installiere: ${fehlende[*]}"
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO=sudo
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${fehlende[@]}"
+fi
+
+if [ ! -f "$BAU/CMakeCache.txt" ]; then
+  cmake -S "$WURZEL" -B "$BAU" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${VANDREL_CMAKE_FLAGS:-}
+fi
+cmake --build "$BAU" -j"$(nproc)"

@@ -1,0 +1,202 @@
+#include "lens/module1.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+class Linse : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Module1 = Module1_t{};
+        startwerte_setzen();
+    }
+    Module1_t& m = Module1;
+};
+
+TEST_F(Linse, StartwerteUndFrameBleibenNullBisZumErstenZeichnen)
+{
+    EXPECT_EQ(m.Nmax.wert(), 150);
+    EXPECT_EQ(m.D1.wert(), 40);
+    EXPECT_EQ(m.obj_ort, 0);
+    EXPECT_EQ(m.obj_h, 10);
+    EXPECT_EQ(m.X1_0, 50);
+    EXPECT_EQ(m.n1, 1.5);
+    EXPECT_EQ(m.R1_a, 30);
+    EXPECT_EQ(m.R1_b, 35);
+    EXPECT_EQ(m.d1_plus, 0);
+    for (Integer v : {m.x_min, m.x_max, m.y_min, m.y_max, m.x_span, m.y_span}) {
+        EXPECT_EQ(v.wert(), 0);
+    }
+}
+
+TEST_F(Linse, StartwerteErgebenDasRechenbeispiel)
+{
+    EXPECT_NEAR(m.s1, 22.3607, 5e-5);
+    EXPECT_NEAR(m.M1_0, 72.3607, 5e-5);
+    EXPECT_EQ(m.M1, m.M1_0);
+    EXPECT_NEAR(m.s2, 28.7228, 5e-5);
+    EXPECT_NEAR(m.M2_0, 21.2772, 5e-5);
+    EXPECT_EQ(m.M2, m.M2_0);
+    EXPECT_NEAR(m.S2, 56.2772, 5e-5);
+    EXPECT_NEAR(m.S1, 42.3607, 5e-5);
+    EXPECT_NEAR(m.d1, 13.9165, 5e-5);
+    EXPECT_NEAR(m.h2, 5.3796, 5e-5);
+    EXPECT_NEAR(m.h1, 4.6111, 5e-5);
+    EXPECT_NEAR(m.xH2, 50.8976, 5e-5);
+    EXPECT_NEAR(m.xH1, 46.9718, 5e-5);
+    EXPECT_NEAR(m.f_duenn, 32.3077, 5e-5);
+    EXPECT_NEAR(m.xF2_duenn, 82.3077, 5e-5);
+    EXPECT_NEAR(m.xF1_duenn, 17.6923, 5e-5);
+    EXPECT_NEAR(f_dick(), 30.1556, 5e-5);
+    EXPECT_NEAR(m.xF2, 81.0532, 5e-5);
+    EXPECT_NEAR(m.xF1, 16.8162, 5e-5);
+}
+
+TEST_F(Linse, ZusatzdickeVerschiebtNurDieDickenGroessen)
+{
+    const double s1 = m.s1, s2 = m.s2, M1_0 = m.M1_0, M2_0 = m.M2_0, f = m.f_duenn;
+    const double M1 = m.M1, M2 = m.M2;
+    m.d1_plus = 10;
+    linse_berechnen();
+    EXPECT_NEAR(m.M1, 67.3607, 5e-5);
+    EXPECT_NEAR(m.M2, 26.2772, 5e-5);
+    EXPECT_NEAR(m.S2, 61.2772, 5e-5);
+    EXPECT_NEAR(m.S1, 37.3607, 5e-5);
+    EXPECT_NEAR(m.d1, 23.9165, 5e-5);
+    EXPECT_NEAR(m.h2, 9.7856, 5e-5);
+    EXPECT_NEAR(m.h1, 8.3877, 5e-5);
+    EXPECT_NEAR(m.xH2, 51.4916, 5e-5);
+    EXPECT_NEAR(m.xH1, 45.7483, 5e-5);
+    EXPECT_NEAR(f_dick(), 28.7781, 5e-5);
+    EXPECT_NEAR(m.xF2, 85.2697, 5e-5);
+    EXPECT_NEAR(m.xF1, 11.9702, 5e-5);
+    EXPECT_EQ(m.M1, M1 - 5);
+    EXPECT_EQ(m.M2, M2 + 5);
+    EXPECT_EQ(m.s1, s1);
+    EXPECT_EQ(m.s2, s2);
+    EXPECT_EQ(m.M1_0, M1_0);
+    EXPECT_EQ(m.M2_0, M2_0);
+    EXPECT_EQ(m.f_duenn, f);
+}
+
+TEST_F(Linse, EingegebeneNullGleichtDerStartNull)
+{
+    const Module1_t vorher = m;
+    m.d1_plus = 0.0;
+    linse_berechnen();
+    EXPECT_EQ(m.xF1, vorher.xF1);
+    EXPECT_EQ(m.xF2, vorher.xF2);
+    EXPECT_EQ(m.d1, vorher.d1);
+}
+
+TEST_F(Linse, GleicheRadienLiegenSymmetrisch)
+{
+    m.R1_a = m.R1_b = 20.5;
+    linse_berechnen();
+    EXPECT_NEAR(m.s1, 4.5, 1e-12);
+    EXPECT_NEAR(m.s2, 4.5, 1e-12);
+    EXPECT_NEAR(m.S1, 34, 1e-12);
+    EXPECT_NEAR(m.S2, 66, 1e-12);
+    EXPECT_NEAR(m.d1, 32, 1e-12);
+    EXPECT_NEAR(m.h1, 14.4176, 5e-5);
+    EXPECT_DOUBLE_EQ(m.h1, m.h2);
+    EXPECT_NEAR(m.f_duenn, 20.5, 1e-12);
+    EXPECT_NEAR(f_dick(), 16.2677, 5e-5);
+    EXPECT_NEAR(m.xF2, 67.8502, 5e-5);
+    EXPECT_NEAR(m.xF1, 32.1498, 5e-5);
+    EXPECT_NEAR(m.xF1 + m.xF2, 2 * m.X1_0, 1e-12);
+    EXPECT_NEAR(m.xH1 + m.xH2, 2 * m.X1_0, 1e-12);
+}
+
+TEST_F(Linse, BrechzahlEinsScheitertBeiDerDuennenBrennweite)
+{
+    const Module1_t vorher = m;
+    m.n1 = 1;
+    try {
+        linse_berechnen();
+        FAIL() << "n1 = 1 must fail";
+    } catch (const Laufzeitfehler& e) {
+        EXPECT_EQ(e.art(), Fehlerart::DivisionDurchNull);
+    }
+    EXPECT_TRUE(std::isinf(m.f_duenn));
+    // Steps before the failing one hold their new values (h1, h2 change with n1) ...
+    EXPECT_NEAR(m.h2, m.d1 * m.R1_b / (m.R1_a + m.R1_b), 1e-12);
+    EXPECT_NE(m.h2, vorher.h2);
+    // ... the later ones their old values.
+    EXPECT_EQ(m.xF2_duenn, vorher.xF2_duenn);
+    EXPECT_EQ(m.xF1_duenn, vorher.xF1_duenn);
+    EXPECT_EQ(m.xF2, vorher.xF2);
+    EXPECT_EQ(m.xF1, vorher.xF1);
+}
+
+TEST_F(Linse, RadiusZwanzigGehtDarunterIstEinWurzelfehler)
+{
+    m.R1_a = 20;
+    EXPECT_NO_THROW(linse_berechnen());
+    EXPECT_EQ(m.s1, 0);
+
+    const Module1_t vorher = m;
+    m.R1_a = 19.999;
+    try {
+        linse_berechnen();
+        FAIL() << "radius below 20 must fail";
+    } catch (const Laufzeitfehler& e) {
+        EXPECT_EQ(e.art(), Fehlerart::Wurzel);
+    }
+    EXPECT_EQ(m.s1, vorher.s1);
+    EXPECT_EQ(m.M1_0, vorher.M1_0);
+
+    m.R1_a = 30;
+    m.R1_b = 15;
+    EXPECT_THROW(linse_berechnen(), Laufzeitfehler);
+    EXPECT_NEAR(m.M1_0, 72.3607, 5e-5);  // step 2 ran, step 3 failed
+    EXPECT_EQ(m.M2_0, vorher.M2_0);
+}
+
+TEST_F(Linse, NennerNullIstDivisionDurchNull)
+{
+    // (R1_a + R1_b) * n1 - (n1 - 1) * d1 = 0 for n1 = d1 / (d1 - R1_a - R1_b).
+    m.d1_plus = 40;
+    m.R1_a = m.R1_b = 20;
+    linse_berechnen();  // d1 = 80 with both sphere centres at X1_0 -/+ 20
+    ASSERT_NEAR(m.d1, 80, 1e-12);
+    m.n1 = 2;  // 40 * 2 - 1 * 80 = 0
+    EXPECT_THROW(linse_berechnen(), Laufzeitfehler);
+    EXPECT_TRUE(std::isinf(m.h2));
+}
+
+TEST(Ganzzahl, UeberlaufIstEinFehler)
+{
+    EXPECT_EQ((Integer(800) * Integer(40)).wert(), 32000);
+    EXPECT_EQ((Integer(-32768) + Integer(0)).wert(), -32768);
+    EXPECT_THROW(Integer(32767) + Integer(1), Laufzeitfehler);
+    EXPECT_THROW(Integer(-32768) - Integer(1), Laufzeitfehler);
+    EXPECT_THROW(Integer(820) * Integer(40), Laufzeitfehler);
+    EXPECT_THROW(Integer::aus(40000), Laufzeitfehler);
+}
+
+TEST(Pruefung, NichtEndlicheWerteSindFehlerDerRichtigenArt)
+{
+    fp_status_loeschen();
+    volatile double null = 0;
+    auto art = [](double wert) {
+        try {
+            pruefe(wert);
+        } catch (const Laufzeitfehler& e) {
+            return static_cast<int>(e.art());
+        }
+        return -1;
+    };
+    EXPECT_EQ(art(1.0 / null), static_cast<int>(Fehlerart::DivisionDurchNull));
+    EXPECT_EQ(art(null / null), static_cast<int>(Fehlerart::Ungueltig));
+    volatile double gross = 1e308;
+    EXPECT_EQ(art(gross * 10), static_cast<int>(Fehlerart::Ueberlauf));
+    EXPECT_EQ(art(2.5), -1);
+    EXPECT_THROW(Sqr(-1e-300), Laufzeitfehler);
+    EXPECT_EQ(Sqr(0), 0);
+}
+
+}  // namespace
