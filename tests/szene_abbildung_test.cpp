@@ -1,0 +1,285 @@
+// The imaging mode: object, image, construction rays, and the ray fan from
+// the object tip.
+
+#include "szene_hilfe.h"
+
+#include <cmath>
+
+namespace {
+
+using Abbildung = Szene;
+
+struct Abbildungsformular : TestFormular {
+    Mitschnitt s;
+    Abbildungsformular()
+    {
+        fokus = False;
+        abbildung = True;
+    }
+    Zeichenflaeche& flaeche() override { return s; }
+    std::vector<Aufruf> linien(Farbe farbe, int stil) const
+    {
+        std::vector<Aufruf> r;
+        for (const Aufruf& a : s.aufrufe) {
+            if (a.art == Aufruf::Line && a.farbe == farbe && a.stil == stil) {
+                r.push_back(a);
+            }
+        }
+        return r;
+    }
+    std::vector<Aufruf> gruen() const
+    {
+        std::vector<Aufruf> r;
+        for (const Aufruf& a : s.aufrufe) {
+            if (a.art == Aufruf::Line && a.farbe == farbe::dunkelgruen) {
+                r.push_back(a);
+            }
+        }
+        return r;
+    }
+    std::vector<std::vector<Punkt>> faecher() const { return strahlen(ohne_umriss(s.punkte)); }
+};
+
+void linie_ist(const Aufruf& l, double x1, double y1, double x2, double y2, double toleranz = 1e-3)
+{
+    EXPECT_NEAR(l.x1, x1, toleranz);
+    EXPECT_NEAR(l.y1, y1, toleranz);
+    EXPECT_NEAR(l.x2, x2, toleranz);
+    EXPECT_NEAR(l.y2, y2, toleranz);
+}
+
+TEST_F(Abbildung, ReellesBildMitKonstruktion)
+{
+    Abbildungsformular form;
+    Form_Resize(form);
+    EXPECT_FALSE(form.virtuell);
+
+    const auto g = form.gruen();
+    ASSERT_EQ(g.size(), 6u);
+    linie_ist(g[0], 0, -20, 0, 20);
+    EXPECT_EQ(g[0].stil, strich_punkt_punkt);
+    EXPECT_EQ(g[0].breite, 1);
+    linie_ist(g[1], 0, 0, 0, 10);
+    EXPECT_EQ(g[1].breite, 2);
+    linie_ist(g[2], 0, 10, 0, 10);
+    EXPECT_EQ(g[2].breite, 8);
+
+    const double bild_ort = 135.130, bild_h = -17.932, x_rand = 141.364;
+    linie_ist(g[3], bild_ort, -20, bild_ort, 20);
+    EXPECT_EQ(g[3].stil, strich_punkt_punkt);
+    linie_ist(g[4], bild_ort, bild_h, bild_ort, 0);
+    EXPECT_EQ(g[4].breite, 2);
+    EXPECT_EQ(g[4].stil, gestrichelt);
+    linie_ist(g[5], bild_ort, bild_h, bild_ort, bild_h);
+    EXPECT_EQ(g[5].breite, 8);
+    // object distance from H and image distance from H'
+    EXPECT_NEAR(m.xH1 - m.obj_ort, 46.972, 1e-3);
+    EXPECT_NEAR(g[3].x1 - m.xH2, 84.232, 1e-3);
+
+    const auto k = form.linien(farbe::blau, gepunktet);
+    ASSERT_EQ(k.size(), 4u);
+    linie_ist(k[0], 0, 10, m.xH2, 10);
+    linie_ist(k[1], m.xH2, 10, x_rand, -20);
+    linie_ist(k[2], 0, 10, m.xH1, bild_h);
+    linie_ist(k[3], m.xH1, bild_h, x_rand, bild_h);
+    for (const Aufruf& l : k) {
+        EXPECT_EQ(l.breite, 1);
+    }
+    // The two construction rays meet at the image tip.
+    const double t = (bild_ort - m.xH2) / (x_rand - m.xH2);
+    EXPECT_NEAR(10 + t * (-20 - 10), bild_h, 1e-3);
+
+    // Without "Lichtstrahlen" the construction is all.
+    EXPECT_TRUE(form.faecher().empty());
+    EXPECT_EQ(form.s.DrawStyle, gepunktet);
+}
+
+TEST_F(Abbildung, GrossesBildHatKeinenBrennpunktstrahl)
+{
+    m.obj_ort = 5;  // image tip about -25.5
+    Abbildungsformular form;
+    Form_Resize(form);
+    const auto g = form.gruen();
+    ASSERT_EQ(g.size(), 6u);
+    EXPECT_LT(g[4].y1, -20);
+    const auto k = form.linien(farbe::blau, gepunktet);
+    ASSERT_EQ(k.size(), 2u);
+    EXPECT_EQ(k[0].x1, 5);
+    EXPECT_EQ(k[1].y2, -20);
+}
+
+TEST_F(Abbildung, GegenstandImBrennpunktIstVirtuell)
+{
+    startwerte_setzen();
+    m.obj_ort = m.xF1;
+    Abbildungsformular form;
+    form.licht = 1;
+    Form_Resize(form);
+    EXPECT_EQ(form.virtuell_gesetzt, (std::vector<bool>{false, true}));
+    EXPECT_EQ(form.gruen().size(), 3u);
+    EXPECT_TRUE(form.linien(farbe::blau, gepunktet).empty());
+
+    // The fan aims at H instead of the unusable distance zero.
+    const auto f = form.faecher();
+    ASSERT_GE(f.size(), 9u);
+    ASSERT_LE(f.size(), 10u);
+    const double dyF = 10 * 0.05 / (m.xH1 - m.xF1);
+    EXPECT_NEAR(f[8].front().dy, -dyF, 1e-12);
+    EXPECT_EQ(f[0].front().x, m.xF1);
+    // Rays from a point of the focal plane leave the lens parallel to each
+    // other, along the ray through the centre (slope -obj_h / f); the spread
+    // left is the lens's spherical aberration.
+    const double parallel = -10 * 0.05 / f_dick();
+    for (const auto& strahl : f) {
+        const Punkt& p = strahl.back();
+        EXPECT_TRUE(p.hinter_linse);
+        EXPECT_NEAR(p.dy, parallel, 0.04 * std::abs(parallel));
+    }
+}
+
+TEST_F(Abbildung, FaecherAusDerGegenstandsspitze)
+{
+    Abbildungsformular form;
+    form.licht = 1;
+    Form_Resize(form);
+    const double dyF = 10 * 0.05 / m.xF1;
+    EXPECT_NEAR(dyF, 0.029733, 1e-6);
+    const auto f = form.faecher();
+    ASSERT_EQ(f.size(), 10u);
+    for (size_t k = 0; k < f.size(); ++k) {
+        const Punkt& start = f[k].front();
+        EXPECT_EQ(start.x, 0);
+        EXPECT_NEAR(start.dy, -dyF * k / 8, 1e-12);
+        EXPECT_DOUBLE_EQ(start.y, 10 + start.dy);
+        EXPECT_EQ(start.farbe, farbe::rot);
+    }
+    // The ninth ray runs through F.
+    double y_bei_F = NAN;
+    for (const Punkt& p : f[8]) {
+        if (std::abs(p.x - m.xF1) < 0.025) {
+            y_bei_F = p.y;
+        }
+    }
+    EXPECT_NEAR(y_bei_F, 0, 0.03);
+    for (const Aufruf& a : form.s.aufrufe) {
+        if (a.art == Aufruf::PSet && a.farbe != farbe::gelb) {
+            ASSERT_EQ(a.breite, 1);
+        }
+    }
+}
+
+TEST_F(Abbildung, VirtuellesBildBehaeltDenFaecher)
+{
+    m.obj_ort = 30;  // between F and the lens
+    Abbildungsformular form;
+    form.licht = 1;
+    Form_Resize(form);
+    EXPECT_TRUE(form.virtuell);
+    // The notice comes after the object and before the fan.
+    const auto& a = form.s.aufrufe;
+    size_t erster_strahlpunkt = 0;
+    while (erster_strahlpunkt < a.size() && !(a[erster_strahlpunkt].art == Aufruf::PSet && a[erster_strahlpunkt].farbe != farbe::gelb)) {
+        ++erster_strahlpunkt;
+    }
+    ASSERT_LT(erster_strahlpunkt, a.size());
+    EXPECT_EQ(form.virtuell_bei.back(), erster_strahlpunkt);
+    EXPECT_EQ(a[erster_strahlpunkt - 1].farbe, farbe::dunkelgruen);
+    EXPECT_EQ(a[erster_strahlpunkt - 1].breite, 8);
+    EXPECT_EQ(form.gruen().size(), 3u);
+    EXPECT_EQ(form.s.DrawWidth, 1);
+    const auto f = form.faecher();
+    ASSERT_GE(f.size(), 9u);
+    EXPECT_NEAR(f[8].front().dy, -10 * 0.05 / (30 - m.xF1), 1e-12);
+
+    // Back in the focus mode the notice is hidden again.
+    TestFormular fokus;
+    Form_Resize(fokus);
+    EXPECT_FALSE(fokus.virtuell);
+}
+
+TEST_F(Abbildung, NurMitHakenLichtstrahlen)
+{
+    for (int licht : {0, 2}) {
+        Abbildungsformular form;
+        form.licht = licht;
+        Form_Resize(form);
+        EXPECT_TRUE(form.faecher().empty());
+        EXPECT_EQ(form.linien(farbe::blau, gepunktet).size(), 4u);
+    }
+}
+
+TEST_F(Abbildung, GegenstandInDerLinseWirdSofortGebrochen)
+{
+    m.d1_plus = 40;  // the left vertex moves to about 22.36
+    m.obj_ort = 25;
+    Abbildungsformular form;
+    form.licht = 1;
+    Form_Resize(form);
+    const auto f = form.faecher();
+    ASSERT_GE(f.size(), 9u);
+    for (const auto& strahl : f) {
+        EXPECT_EQ(strahl.front().x, 25);
+        EXPECT_EQ(strahl.front().farbe, farbe::dunkelrot);
+        EXPECT_TRUE(strahl.front().gebrochen_1);
+    }
+}
+
+TEST_F(Abbildung, FlacherGegenstandZeichnetNurDasBestimmte)
+{
+    m.obj_h = 0;
+    Abbildungsformular form;
+    form.licht = 1;
+    ASSERT_NO_THROW(Form_Resize(form));
+    const auto g = form.gruen();
+    ASSERT_EQ(g.size(), 6u);
+    linie_ist(g[1], 0, 0, 0, 0);
+    linie_ist(g[3], 135.130, -20, 135.130, 20);
+    linie_ist(g[4], 135.130, 0, 135.130, 0);
+    // Only the legs that do not end at the frame edge crossing.
+    const auto k = form.linien(farbe::blau, gepunktet);
+    ASSERT_EQ(k.size(), 2u);
+    linie_ist(k[0], 0, 0, m.xH2, 0);
+    linie_ist(k[1], 0, 0, m.xH1, 0);
+    // The fan shrinks to the one ray along the axis, which no surface bends.
+    const auto f = form.faecher();
+    ASSERT_EQ(f.size(), 1u);
+    EXPECT_EQ(f[0].size(), 3001u);
+    for (const Punkt& p : f[0]) {
+        ASSERT_EQ(p.y, 0);
+    }
+    EXPECT_EQ(m.gebrochen_2, True);
+
+    // A flat object at F: notice and the one axis ray.
+    m.obj_ort = m.xF1;
+    Abbildungsformular imF;
+    imF.licht = 1;
+    ASSERT_NO_THROW(Form_Resize(imF));
+    EXPECT_TRUE(imF.virtuell);
+    EXPECT_EQ(imF.faecher().size(), 1u);
+}
+
+TEST_F(Abbildung, WinzigerGegenstandGibtRiesigeKoordinatenUnveraendert)
+{
+    m.obj_h = 1e-300;
+    Abbildungsformular form;
+    Form_Resize(form);
+    const auto k = form.linien(farbe::blau, gepunktet);
+    ASSERT_EQ(k.size(), 4u);
+    const double x_rand = m.xF2 + (m.xF2 - m.xH2) * 20 / 1e-300;
+    EXPECT_EQ(k[1].x2, x_rand);
+    EXPECT_GT(k[1].x2, 1e300);
+    EXPECT_EQ(k[3].x2, x_rand);
+    EXPECT_EQ(k[0].y1, 1e-300);
+}
+
+TEST_F(Abbildung, UeberlaufImRandpunktBeendetDasZeichnen)
+{
+    m.obj_h = 1e-320;  // 20 / obj_h leaves the Double range
+    Abbildungsformular form;
+    EXPECT_THROW(Form_Resize(form), Laufzeitfehler);
+    // Object and image stay; no construction line was drawn.
+    EXPECT_EQ(form.gruen().size(), 6u);
+    EXPECT_TRUE(form.linien(farbe::blau, gepunktet).empty());
+}
+
+}  // namespace

@@ -1,0 +1,190 @@
+// The second section of the redraw: letters of the cardinal points, the lens
+// outline, focal marks and principal planes.
+
+#include "szene_hilfe.h"
+
+#include <cmath>
+
+namespace {
+
+using Linsenbild = Szene;
+
+struct Bogen {
+    size_t start;  // index of the PSet that begins it
+    size_t linien; // Line calls that follow
+};
+
+// The two yellow polylines: each a PSet followed by its Lines.
+std::vector<Bogen> boegen(const std::vector<Aufruf>& a)
+{
+    std::vector<Bogen> r;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i].art == Aufruf::PSet && a[i].farbe == farbe::gelb) {
+            Bogen b{i, 0};
+            while (i + 1 < a.size() && a[i + 1].art == Aufruf::Line && a[i + 1].farbe == farbe::gelb) {
+                ++i;
+                ++b.linien;
+            }
+            r.push_back(b);
+        }
+    }
+    return r;
+}
+
+TEST_F(Linsenbild, BuchstabenStehenUeberDenKardinalpunkten)
+{
+    TestFormular form;
+    form.fokus = False;
+    Form_Resize(form);
+    const auto drucke = form.alle(Aufruf::Print);
+    ASSERT_EQ(drucke.size(), 18u);
+    struct Erwartet {
+        const char* text;
+        double x, y;
+        Farbe farbe;
+    } erwartet[] = {
+        {"H", 46.9718, 22, farbe::blau},
+        {"H'", 50.8976, 22, farbe::blau},
+        {"F'", 81.0532, 22, farbe::blau},
+        {"F", 16.8162, 22, farbe::blau},
+        {"F'", 82.3077, 23.5, farbe::schaltflaechentext},
+        {"F", 17.6923, 23.5, farbe::schaltflaechentext},
+    };
+    for (int k = 0; k < 6; ++k) {
+        const Aufruf& d = drucke[12 + k];
+        EXPECT_EQ(d.text, erwartet[k].text);
+        EXPECT_NEAR(d.x1, erwartet[k].x, 5e-5);
+        EXPECT_EQ(d.y1, erwartet[k].y);
+        EXPECT_EQ(d.farbe, erwartet[k].farbe);
+    }
+    // The frame of the next redraw is drawn in button-text colour again.
+    EXPECT_EQ(form.bild.ForeColor, farbe::schaltflaechentext);
+}
+
+TEST_F(Linsenbild, BoegenTreffenSichAmScharfenRand)
+{
+    TestFormular form;
+    form.fokus = False;
+    Form_Resize(form);
+    const auto& a = form.bild.aufrufe;
+    const auto b = boegen(a);
+    ASSERT_EQ(b.size(), 2u);
+    EXPECT_EQ(b[0].linien, 1460u);
+    EXPECT_EQ(b[1].linien, 1217u);
+
+    for (const Bogen& bg : b) {
+        const Aufruf& anfang = a[bg.start];
+        const Aufruf& erste = a[bg.start + 1];
+        const Aufruf& letzte = a[bg.start + bg.linien];
+        EXPECT_NEAR(anfang.x1, 50, 1e-9);
+        EXPECT_NEAR(anfang.y1, -20, 1e-9);
+        EXPECT_EQ(anfang.breite, 1);
+        // The first segment has length zero and starts at the lower rim.
+        EXPECT_EQ(erste.x1, anfang.x1);
+        EXPECT_EQ(erste.y1, anfang.y1);
+        EXPECT_NEAR(erste.x2, erste.x1, 1e-9);
+        EXPECT_NEAR(erste.y2, erste.y1, 1e-9);
+        // The accumulated angle may stop up to 0.001 rad short of the upper rim.
+        EXPECT_NEAR(letzte.x2, 50, 0.04);
+        EXPECT_NEAR(letzte.y2, 20, 0.04);
+        EXPECT_LE(letzte.y2, 20);
+        // Each Line continues where the last one ended.
+        for (size_t i = bg.start + 2; i <= bg.start + bg.linien; ++i) {
+            ASSERT_EQ(a[i].x1, a[i - 1].x2);
+            ASSERT_EQ(a[i].y1, a[i - 1].y2);
+        }
+    }
+    // Through the vertices: the leftmost and rightmost points of the outline.
+    double links = 1e9, rechts = -1e9;
+    for (size_t i = b[0].start + 1; i <= b[0].start + b[0].linien; ++i) {
+        links = std::min(links, a[i].x2);
+    }
+    for (size_t i = b[1].start + 1; i <= b[1].start + b[1].linien; ++i) {
+        rechts = std::max(rechts, a[i].x2);
+    }
+    EXPECT_NEAR(links, 42.3607, 1e-4);
+    EXPECT_NEAR(rechts, 56.2772, 1e-4);
+    // sin of the half-aperture angle of the right surface, left behind in xs
+    EXPECT_DOUBLE_EQ(m.xs, 20.0 / 35);
+}
+
+TEST_F(Linsenbild, ZusatzdickeLaesstDenUmrissOffen)
+{
+    m.d1_plus = 10;
+    TestFormular form;
+    form.fokus = False;
+    Form_Resize(form);
+    const auto& a = form.bild.aufrufe;
+    const auto b = boegen(a);
+    ASSERT_EQ(b.size(), 2u);
+    EXPECT_NEAR(a[b[0].start].x1, 45, 1e-9);
+    EXPECT_NEAR(a[b[0].start + b[0].linien].x2, 45, 0.04);
+    EXPECT_NEAR(a[b[1].start].x1, 55, 1e-9);
+    EXPECT_NEAR(a[b[1].start + b[1].linien].x2, 55, 0.04);
+    // Nothing else is yellow: no line closes the outline.
+    size_t gelb = 0;
+    for (const Aufruf& x : a) {
+        gelb += x.farbe == farbe::gelb;
+    }
+    EXPECT_EQ(gelb, 2 + b[0].linien + b[1].linien);
+}
+
+TEST_F(Linsenbild, BrennpunktmarkenUndHauptebenen)
+{
+    TestFormular form;
+    form.fokus = False;
+    Form_Resize(form);
+    const auto& a = form.bild.aufrufe;
+    const auto b = boegen(a);
+    ASSERT_EQ(b.size(), 2u);
+    const size_t i = b[1].start + b[1].linien + 1;
+    ASSERT_EQ(a.size(), i + 6) << "after the planes the focus mode without rays draws nothing";
+
+    const double marken[4] = {m.xF2_duenn, m.xF1_duenn, m.xF2, m.xF1};
+    const Farbe farben[4] = {farbe::schaltflaechentext, farbe::schaltflaechentext, farbe::blau, farbe::blau};
+    for (int k = 0; k < 4; ++k) {
+        const Aufruf& l = a[i + k];
+        EXPECT_EQ(l.art, Aufruf::Line);
+        EXPECT_EQ(l.x1, marken[k]);
+        EXPECT_EQ(l.x2, marken[k]);
+        EXPECT_EQ(l.y1, -1);
+        EXPECT_EQ(l.y2, 1);
+        EXPECT_EQ(l.breite, 2);
+        EXPECT_EQ(l.stil, 0);
+        EXPECT_EQ(l.farbe, farben[k]);
+    }
+    const double ebenen[2] = {50.8976, 46.9718};
+    for (int k = 0; k < 2; ++k) {
+        const Aufruf& l = a[i + 4 + k];
+        EXPECT_NEAR(l.x1, ebenen[k], 5e-5);
+        EXPECT_EQ(l.x2, l.x1);
+        EXPECT_EQ(l.y1, -20);
+        EXPECT_EQ(l.y2, 20);
+        EXPECT_EQ(l.stil, strich_punkt_punkt);
+        EXPECT_EQ(l.breite, 1);
+        EXPECT_EQ(l.farbe, farbe::blau);
+    }
+    EXPECT_EQ(form.bild.DrawStyle, durchgezogen);
+}
+
+TEST_F(Linsenbild, GleicheRadienLiegenSpiegelbildlich)
+{
+    m.R1_a = m.R1_b = 20.5;
+    TestFormular form;
+    form.fokus = False;
+    Form_Resize(form);
+    const auto& a = form.bild.aufrufe;
+    const auto b = boegen(a);
+    ASSERT_EQ(b.size(), 2u);
+    ASSERT_EQ(b[0].linien, b[1].linien);
+    for (size_t k = 0; k <= b[0].linien; k += 97) {
+        const Aufruf& l = a[b[0].start + k];
+        const Aufruf& r = a[b[1].start + k];
+        EXPECT_NEAR(l.x1 - 50, 50 - r.x1, 1e-9);
+        EXPECT_NEAR(l.y1, r.y1, 1e-12);
+    }
+    EXPECT_NEAR(m.xH1 - 50, 50 - m.xH2, 1e-9);
+    EXPECT_NEAR(m.xF1 - 50, 50 - m.xF2, 1e-9);
+}
+
+}  // namespace
