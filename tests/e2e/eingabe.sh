@@ -1,0 +1,215 @@
+#!/bin/bash
+# The real program on a virtual X server: first picture, switching the rays
+# on with a click, moving the lens by typing a new position, and the info
+# window opened from the menu and closed with Enter.
+#
+#   eingabe.sh <vandrel> <bildschirmfoto>
+#
+# Screenshots go to $E2E_AUSGABE when set, otherwise to a fresh directory
+# under /tmp that is named at the end.
+
+set -u
+
+VANDREL=$1
+FOTO=$2
+AUS=${E2E_AUSGABE:-$(mktemp -d /tmp/vandrel-e2e.XXXXXX)}
+mkdir -p "$AUS"
+
+XVFB_PID=""
+PROG_PID=""
+
+aufraeumen() {
+    [ -n "$PROG_PID" ] && kill "$PROG_PID" 2>/dev/null && wait "$PROG_PID" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+}
+trap aufraeumen EXIT
+
+fehler() {
+    echo "FEHLER: $*" >&2
+    echo "Bildschirmfotos in $AUS" >&2
+    exit 1
+}
+
+# ---- a free display
+
+for n in 91 92 93 94 95 96 97 98 99; do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$AUS/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 50); do
+        xdpyinfo -display ":$n" >/dev/null 2>&1 && break
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+        export DISPLAY=":$n"
+        break
+    fi
+    kill "$XVFB_PID" 2>/dev/null
+    wait "$XVFB_PID" 2>/dev/null
+    XVFB_PID=""
+done
+[ -n "$XVFB_PID" ] || fehler "kein freies Display :91..:99 für Xvfb"
+
+# ---- the program
+
+QT_QPA_PLATFORM=xcb "$VANDREL" >"$AUS/vandrel.log" 2>&1 &
+PROG_PID=$!
+
+WID=$(timeout 20 xdotool search --sync --onlyvisible --name "Geometrische Optik" 2>/dev/null | head -n 1)
+[ -n "$WID" ] || fehler "kein Fenster 'Geometrische Optik' nach 20 s"
+kill -0 "$PROG_PID" 2>/dev/null || fehler "das Programm ist beendet"
+eval "$(xdotool getwindowgeometry --shell "$WID")"   # X Y WIDTH HEIGHT
+echo "Fenster $WID bei $X,$Y, $WIDTH x $HEIGHT"
+xdotool windowfocus --sync "$WID" 2>/dev/null || true
+
+GELB=FFFF00      # lens outline
+ROT=FF0000       # rays outside the glass
+RAHMEN=000000    # frame and axis: the button-text colour
+
+# World x to screen column: the client area shows x from -3.75 to 153.75
+# (Nmax 150) over the window's width.
+spalte() { awk -v x="$1" -v x0="$X" -v w="$WIDTH" 'BEGIN { printf "%d", x0 + (x + 3.75) / 157.5 * w }'; }
+pixel_je_einheit() { awk -v w="$WIDTH" 'BEGIN { printf "%.4f", w / 157.5 }'; }
+
+foto() { "$FOTO" "$AUS/$1" || fehler "Bildschirmfoto $1 misslungen"; }
+# count minx miny maxx maxy of a colour inside the window
+im_fenster() { "$FOTO" --zaehle "$AUS/$1" "$2" "$X" "$Y" "$WIDTH" "$HEIGHT"; }
+
+# Waits (at most about 15 s) until the screenshot $1 shows colour $2 inside the
+# window in a way that makes "$3" (a test on the variables n minx miny maxx maxy)
+# true.
+warte_auf() {
+    local bild=$1 farbe=$2 bedingung=$3
+    for _ in $(seq 75); do
+        foto "$bild"
+        read -r n minx miny maxx maxy < <(im_fenster "$bild" "$farbe")
+        if eval "$bedingung"; then
+            return 0
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+
+# ---- 1. the first picture
+
+warte_auf 1_start.png $GELB '[ "$n" -gt 100 ]' || fehler "keine gelbe Linse im ersten Bild"
+read -r n gx0 gy0 gx1 gy1 < <(im_fenster 1_start.png $GELB)
+echo "Linse: $n gelbe Pixel, x $gx0..$gx1, y $gy0..$gy1"
+
+# The frame's top and bottom edges and the axis are the only long horizontal
+# lines in the button-text colour: top edge, axis, bottom edge, in this order.
+l=$(spalte 5)
+r=$(spalte 145)
+read -r -a zeilen < <("$FOTO" --linien "$AUS/1_start.png" $RAHMEN "$l" "$Y" $((r - l)) "$HEIGHT" \
+    $(((r - l) * 95 / 100)))
+laeufe=()
+vorher=-10
+for y in "${zeilen[@]}"; do
+    [ "$y" -gt $((vorher + 1)) ] && laeufe+=("$y")
+    vorher=$y
+done
+[ "${#laeufe[@]}" -eq 3 ] || fehler "Rahmen und Achse nicht gefunden (Linien bei: ${zeilen[*]:-keine})"
+oben=${laeufe[0]}
+ACHSE=${laeufe[1]}
+unten=${laeufe[2]}
+echo "Rahmen oben $oben, Achse $ACHSE, unten $unten"
+mitte=$(((oben + unten) / 2))
+[ $((ACHSE - mitte)) -le 1 ] && [ $((mitte - ACHSE)) -le 1 ] \
+    || fehler "die Achse liegt nicht in der Mitte des Rahmens"
+# y = 20 at the top edge, 10 units of margin above it: the client area's top.
+OBEN=$(awk -v o="$oben" -v u="$unten" 'BEGIN { printf "%d", o - 10 * (u - o) / 40 + 0.5 }')
+echo "Zeichenfläche beginnt bei y $OBEN"
+
+nahe() {  # nahe WERT SOLL TOLERANZ
+    awk -v a="$1" -v b="$2" -v t="$3" 'BEGIN { d = a - b; if (d < 0) d = -d; exit !(d <= t) }'
+}
+nahe "$gx0" "$(spalte 42.36)" 3 || fehler "linker Scheitel bei $gx0, erwartet $(spalte 42.36)"
+nahe "$gx1" "$(spalte 56.28)" 3 || fehler "rechter Scheitel bei $gx1, erwartet $(spalte 56.28)"
+nahe "$gy0" "$oben" 3 || fehler "die Linse reicht nicht bis zum oberen Rand ($gy0, Rand $oben)"
+nahe "$gy1" "$unten" 3 || fehler "die Linse reicht nicht bis zum unteren Rand ($gy1, Rand $unten)"
+read -r n _ < <(im_fenster 1_start.png $ROT)
+[ "$n" -eq 0 ] || fehler "Lichtstrahlen gezeichnet, obwohl 'Lichtstrahlen' aus ist ($n rote Pixel)"
+
+# ---- 2. "Lichtstrahlen" on: the beam crosses the axis behind the lens
+
+# The check box's box sits at the left of the control at (120, 45) twips.
+xdotool mousemove --sync $((X + 8 + 6)) $((OBEN + 3 + 8)) click 1
+warte_auf 2_strahlen.png $ROT '[ "$n" -gt 500 ]' || fehler "nach dem Klick auf 'Lichtstrahlen' keine roten Strahlen"
+# Where the mirrored rays meet on the axis row, right of the lens: each pair
+# leaves one short run of red pixels centred on its crossing point.
+rechts_der_linse=$(spalte 57)
+laeufe=()   # "start end" of each run
+start=-1
+ende=-10
+for x in $("$FOTO" --zeile "$AUS/2_strahlen.png" $ROT "$ACHSE") -1; do
+    [ "$x" -ge 0 ] && [ "$x" -lt "$rechts_der_linse" ] && continue
+    if [ "$x" -ne $((ende + 1)) ]; then
+        [ "$start" -ge 0 ] && laeufe+=("$start $ende")
+        start=$x
+    fi
+    ende=$x
+done
+echo "Strahlen auf der Achse: ${laeufe[*]:-keine} (F' bei $(spalte 81.05))"
+[ "${#laeufe[@]}" -gt 0 ] || fehler "kein Strahl kreuzt die Achse"
+read -r s0 _ <<<"${laeufe[0]}"
+read -r s1 e1 <<<"${laeufe[${#laeufe[@]} - 1]}"
+# The innermost pair crosses at about 85.3, the outer ones closer to the lens
+# (the pair from height 15 at 74.5).
+nahe $(((s1 + e1) / 2)) "$(spalte 85.3)" 4 \
+    || fehler "innerster Strahl kreuzt bei $(((s1 + e1) / 2)), erwartet $(spalte 85.3)"
+[ "$s0" -ge "$(spalte 72)" ] || fehler "ein Strahl kreuzt die Achse schon bei $s0"
+
+# ---- 3. a new lens position typed into txt_X1_0
+
+# The box stands at (2280, 300) twips, 500 x 300.
+xdotool mousemove --sync $((X + 152 + 16)) $((OBEN + 20 + 10)) click 1
+sleep 0.3
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 50 "80"
+xdotool key Tab
+verschiebung=$(awk -v p="$(pixel_je_einheit)" 'BEGIN { printf "%d", 30 * p + 0.5 }')
+warte_auf 3_verschoben.png $GELB "[ \"\$n\" -gt 100 ] && [ \"\$minx\" -gt $((gx0 + verschiebung / 2)) ]" \
+    || fehler "die Linse hat sich nach der Eingabe 80 nicht bewegt"
+read -r n hx0 _ hx1 _ < <(im_fenster 3_verschoben.png $GELB)
+echo "Linse nach X1_0 = 80: x $hx0..$hx1 (um $((hx0 - gx0)) Pixel, erwartet $verschiebung)"
+nahe $((hx0 - gx0)) "$verschiebung" 2 || fehler "linker Scheitel um $((hx0 - gx0)) statt $verschiebung Pixel verschoben"
+nahe $((hx1 - gx1)) "$verschiebung" 2 || fehler "rechter Scheitel um $((hx1 - gx1)) statt $verschiebung Pixel verschoben"
+
+# ---- 4. the info window from the menu, closed again with Enter
+
+xdotool windowfocus --sync "$WID" 2>/dev/null || true
+xdotool key --clearmodifiers alt+i
+IWID=$(timeout 10 xdotool search --sync --onlyvisible --name "Vandrel - Info" 2>/dev/null | head -n 1)
+[ -n "$IWID" ] || fehler "'&Info' öffnet kein Fenster 'Vandrel - Info'"
+eval "$(xdotool getwindowgeometry --shell "$IWID" | sed 's/^/I_/')"
+echo "Info-Fenster $IWID bei $I_X,$I_Y, $I_WIDTH x $I_HEIGHT"
+[ "$I_WIDTH" -eq 459 ] && [ "$I_HEIGHT" -eq 598 ] || fehler "Info-Fenster $I_WIDTH x $I_HEIGHT statt 459 x 598"
+# Its formula pictures are drawn in their own near-black ink.
+for _ in $(seq 50); do
+    foto 4_info.png
+    read -r n _ < <("$FOTO" --zaehle "$AUS/4_info.png" 040404 "$I_X" "$I_Y" "$I_WIDTH" "$I_HEIGHT")
+    [ "$n" -gt 1000 ] && break
+    sleep 0.2
+done
+[ "$n" -gt 1000 ] || fehler "das Info-Fenster zeigt keine Formeln ($n Pixel Formeltinte)"
+xdotool windowfocus --sync "$IWID" 2>/dev/null || true
+xdotool key Escape
+sleep 0.5
+xdotool search --onlyvisible --name "Vandrel - Info" >/dev/null 2>&1 || fehler "Escape hat das Info-Fenster geschlossen"
+xdotool key Return
+weg=0
+for _ in $(seq 50); do
+    if ! xdotool search --onlyvisible --name "Vandrel - Info" >/dev/null 2>&1; then
+        weg=1
+        break
+    fi
+    sleep 0.2
+done
+[ "$weg" -eq 1 ] || fehler "Enter auf OK schließt das Info-Fenster nicht"
+xdotool search --onlyvisible --name "Geometrische Optik" >/dev/null 2>&1 || fehler "nach OK ist das Hauptfenster weg"
+kill -0 "$PROG_PID" 2>/dev/null || fehler "das Programm ist während des Tests beendet"
+
+echo "e2e eingabe: alles gut (Bildschirmfotos in $AUS)"
+exit 0
