@@ -1,0 +1,375 @@
+// The main window: start-up state, layout, tab order, menu, mode switches,
+// cursor readout, clipboard, message boxes and its life cycle.
+#include "ui_grafik_hilfe.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+using Fenster = Hauptfenster;
+
+TEST_F(Fenster, StartsInFocusModeWithTheDesignTexts)
+{
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Geometrische Optik: Lichtbrechung durch sph\u00e4rische Vandrel"));
+    EXPECT_EQ(f->bereich()->size(), QSize(930, 570));
+    EXPECT_FALSE(f->windowIcon().isNull());
+    EXPECT_TRUE(f->txt_X1_0->hasFocus());
+
+    const struct {
+        QLineEdit* box;
+        const char* text;
+    } texte[] = {{f->txt_X1_0, "50"}, {f->txt_R1_a, "30"},   {f->txt_R1_b, "35"},   {f->txt_n1, "1,5"},
+                 {f->txt_Nmax, "150"}, {f->txt_d1_plus, "0"}, {f->txt_ort, "0"}, {f->txt_hoehe, "10"}};
+    for (const auto& t : texte) {
+        EXPECT_EQ(t.box->text(), QString::fromUtf8(t.text)) << t.box->objectName().toStdString();
+        // Every start text reads as its start-up value.
+        const double wert = text_zu_zahl(t.box->text()).value();
+        const bool objekt = t.box == f->txt_ort || t.box == f->txt_hoehe;
+        EXPECT_EQ(t.box->isVisible(), !objekt);
+        (void)wert;
+    }
+    EXPECT_EQ(text_zu_zahl(f->txt_n1->text()).value(), Module1.n1);
+    EXPECT_EQ(text_zu_zahl(f->txt_X1_0->text()).value(), Module1.X1_0);
+    EXPECT_EQ(text_zu_zahl(f->txt_hoehe->text()).value(), Module1.obj_h);
+
+    EXPECT_TRUE(f->opt_fokus->isChecked());
+    EXPECT_FALSE(f->opt_abbildung->isChecked());
+    EXPECT_EQ(f->opt_fokus_Value(), True);
+    EXPECT_EQ(f->opt_abbildung_Value(), False);
+    EXPECT_EQ(f->chk_licht_Value(), 0);
+    EXPECT_EQ(f->chk_licht->text(), QStringLiteral("Lichtstrahlen"));
+    EXPECT_EQ(f->opt_fokus->text(), QStringLiteral("Fokus"));
+    EXPECT_EQ(f->opt_abbildung->text(), QStringLiteral("Abbildung"));
+    EXPECT_TRUE(f->Lbl_eingabe->isVisible());
+    EXPECT_FALSE(f->lbl_objekt->isVisible());
+    EXPECT_FALSE(f->lbl_virtuell->isVisible());
+    EXPECT_EQ(f->lbl_virtuell->text(), QStringLiteral("virtuelles Bild !"));
+    EXPECT_TRUE(f->lbl_virtuell->font().bold());
+    EXPECT_FALSE(f->Lbl_eingabe->font().bold());
+    EXPECT_TRUE(f->lbl_cursor_position->isVisible());
+    EXPECT_TRUE(f->lbl_cursor_position->text().isEmpty());
+
+    // The start-up values themselves.
+    EXPECT_EQ(Module1.Nmax.wert(), 150);
+    EXPECT_EQ(Module1.R1_a, 30.0);
+    EXPECT_EQ(Module1.d1_plus, 0.0);
+}
+
+TEST_F(Fenster, HeadingCaptionsKeepTheirRunsOfBlanks)
+{
+    EXPECT_EQ(f->Lbl_eingabe->text(), caption_eingabe());
+    EXPECT_EQ(caption_eingabe().size(), 88);
+    EXPECT_EQ(caption_eingabe(),
+              QStringLiteral("Linse:        Ort            r 1            r 2           n           max x      Dicke +"));
+    EXPECT_EQ(f->lbl_objekt->text(), caption_objekt());
+    EXPECT_EQ(caption_objekt().size(), 30);
+    EXPECT_EQ(caption_objekt(), QStringLiteral("Objekt:     Ort           H\u00f6he"));
+}
+
+TEST_F(Fenster, EveryHeadingWordStandsOverItsBox)
+{
+    const auto pruefen = [](Spaltenkopf* kopf, QList<QLineEdit*> boxen) {
+        const QStringList w = kopf->woerter();
+        ASSERT_EQ(w.size(), boxen.size() + 1);
+        int ende = -1;
+        for (int i = 0; i < w.size(); ++i) {
+            const QRect r = kopf->wortrahmen(i);
+            EXPECT_GE(r.left(), 0) << w[i].toStdString();
+            EXPECT_LE(r.right(), kopf->width() - 1) << w[i].toStdString();
+            EXPECT_GT(r.left(), ende) << w[i].toStdString();  // no two words touch
+            ende = r.right();
+            if (i == 0) {
+                EXPECT_EQ(r.left(), 0);
+                continue;
+            }
+            const QLineEdit* box = boxen[i - 1];
+            const int mitte = kopf->x() + r.center().x();
+            EXPECT_GE(mitte, box->x()) << w[i].toStdString();
+            EXPECT_LE(mitte, box->x() + box->width()) << w[i].toStdString();
+        }
+    };
+    pruefen(f->Lbl_eingabe, {f->txt_X1_0, f->txt_R1_a, f->txt_R1_b, f->txt_n1, f->txt_Nmax, f->txt_d1_plus});
+    pruefen(f->lbl_objekt, {f->txt_ort, f->txt_hoehe});
+}
+
+TEST_F(Fenster, ControlsStandAtTheirDesignPlaces)
+{
+    const struct {
+        const char* name;
+        QRect platz;
+    } plaetze[] = {
+        {"chk_licht", {8, 3, 89, 17}},          {"txt_h\u00f6he", {640, 20, 33, 20}},
+        {"txt_ort", {592, 20, 33, 20}},         {"opt_abbildung", {456, 24, 80, 25}},
+        {"opt_fokus", {456, 0, 80, 25}},        {"txt_d1_plus", {392, 20, 33, 20}},
+        {"txt_Nmax", {344, 20, 33, 20}},        {"txt_n1", {296, 20, 33, 20}},
+        {"txt_R1_b", {248, 20, 33, 20}},        {"txt_R1_a", {200, 20, 33, 20}},
+        {"txt_X1_0", {152, 20, 33, 20}},        {"lbl_virtuell", {704, 20, 153, 17}},
+        {"lbl_objekt", {544, 3, 129, 17}},      {"Lbl_eingabe", {104, 3, 329, 17}},
+        {"lbl_cursor_position", {8, 22, 137, 17}},
+    };
+    const auto alle_pruefen = [&] {
+        for (const auto& p : plaetze) {
+            auto* w = f->bereich()->findChild<QWidget*>(QString::fromUtf8(p.name));
+            ASSERT_NE(w, nullptr) << p.name;
+            EXPECT_EQ(w->geometry(), p.platz) << p.name;
+        }
+    };
+    alle_pruefen();
+    f->resize(500, 300);
+    QCoreApplication::processEvents();
+    alle_pruefen();
+    f->resize(1200, 800);
+    QCoreApplication::processEvents();
+    alle_pruefen();
+}
+
+TEST_F(Fenster, BackgroundsAreTheWindowColour)
+{
+    const QColor weiss = f->palette().color(QPalette::Base);
+    for (QWidget* w : std::initializer_list<QWidget*>{f->chk_licht, f->opt_fokus, f->opt_abbildung, f->Lbl_eingabe,
+                                                     f->lbl_cursor_position, f->lbl_virtuell}) {
+        EXPECT_TRUE(w->autoFillBackground()) << w->objectName().toStdString();
+        EXPECT_EQ(w->palette().color(w->backgroundRole()), weiss) << w->objectName().toStdString();
+    }
+    // The picture is cleared to it too.
+    EXPECT_EQ(f->bild().Image().pixelColor(f->bild().Image().width() / 2, 2), weiss);
+}
+
+TEST_F(Fenster, TabVisitsTheControlsInOrder)
+{
+    const auto reihum = [&](QList<QWidget*> erwartet) {
+        f->txt_X1_0->setFocus(Qt::TabFocusReason);
+        for (QWidget* w : erwartet) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), w)
+                << w->objectName().toStdString() << " statt "
+                << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "-");
+        }
+    };
+    reihum({f->txt_R1_a, f->txt_R1_b, f->txt_n1, f->txt_Nmax, f->txt_d1_plus, f->opt_fokus, f->chk_licht,
+            f->txt_X1_0});
+    f->opt_abbildung->setChecked(true);
+    reihum({f->txt_R1_a, f->txt_R1_b, f->txt_n1, f->txt_Nmax, f->txt_d1_plus, f->opt_abbildung, f->txt_ort,
+            f->txt_hoehe, f->chk_licht, f->txt_X1_0});
+    // Backwards as well, landing on the selected option button.
+    f->txt_ort->setFocus(Qt::TabFocusReason);
+    for (QWidget* w : {static_cast<QWidget*>(f->opt_abbildung), static_cast<QWidget*>(f->txt_d1_plus)}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), w) << w->objectName().toStdString();
+    }
+    EXPECT_TRUE(meldungen.isEmpty());
+}
+
+TEST_F(Fenster, MenuTree)
+{
+    const QList<QAction*> oben = f->menuBar()->actions();
+    ASSERT_EQ(oben.size(), 2);
+    EXPECT_EQ(oben[0]->text(), QStringLiteral("&Datei"));
+    ASSERT_NE(oben[0]->menu(), nullptr);
+    const QList<QAction*> datei = oben[0]->menu()->actions();
+    ASSERT_EQ(datei.size(), 2);
+    EXPECT_EQ(datei[0]->text(), QStringLiteral("&Kopieren"));
+    EXPECT_EQ(datei[1]->text(), QStringLiteral("Ende"));
+    EXPECT_TRUE(datei[0]->shortcut().isEmpty());
+    EXPECT_EQ(oben[1]->text(), QStringLiteral("&Info"));
+    EXPECT_EQ(oben[1]->menu(), nullptr);  // acts on click
+}
+
+TEST_F(Fenster, ModeSwitchesShowAndHideTheObjectInputs)
+{
+    f->txt_hoehe->setText(QStringLiteral("7"));
+    f->opt_fokus->setFocus();  // ends the entry in txt_X1_0 first
+    int vorher = f->neuzeichnungen();
+    QTest::mouseClick(f->opt_abbildung, Qt::LeftButton);
+    EXPECT_EQ(f->neuzeichnungen(), vorher + 1);
+    EXPECT_TRUE(f->txt_ort->isVisible());
+    EXPECT_TRUE(f->txt_hoehe->isVisible());
+    EXPECT_TRUE(f->lbl_objekt->isVisible());
+    EXPECT_EQ(f->opt_abbildung_Value(), True);
+    EXPECT_EQ(f->opt_fokus_Value(), False);
+
+    vorher = f->neuzeichnungen();
+    QTest::mouseClick(f->opt_fokus, Qt::LeftButton);
+    EXPECT_EQ(f->neuzeichnungen(), vorher + 1);
+    EXPECT_FALSE(f->txt_ort->isVisible());
+    EXPECT_FALSE(f->txt_hoehe->isVisible());
+    EXPECT_FALSE(f->lbl_objekt->isVisible());
+    EXPECT_EQ(f->txt_hoehe->text(), QStringLiteral("7"));  // texts are kept
+
+    // The rays switch redraws once per click and keeps its value across modes.
+    vorher = f->neuzeichnungen();
+    QTest::mouseClick(f->chk_licht, Qt::LeftButton);
+    EXPECT_EQ(f->neuzeichnungen(), vorher + 1);
+    EXPECT_EQ(f->chk_licht_Value(), 1);
+    QTest::mouseClick(f->opt_abbildung, Qt::LeftButton);
+    EXPECT_EQ(f->chk_licht_Value(), 1);
+    f->chk_licht->setCheckState(Qt::PartiallyChecked);
+    EXPECT_EQ(f->chk_licht_Value(), 2);
+}
+
+TEST_F(Fenster, VirtualImageNoticeFollowsTheRedraw)
+{
+    // An object inside the focal length gives a virtual image.
+    Module1.obj_ort = Module1.xF1 + 5;
+    QTest::mouseClick(f->opt_abbildung, Qt::LeftButton);
+    EXPECT_TRUE(f->lbl_virtuell->isVisible());
+    QTest::mouseClick(f->opt_fokus, Qt::LeftButton);
+    EXPECT_FALSE(f->lbl_virtuell->isVisible());
+}
+
+TEST_F(Fenster, CursorReadoutInWorldCoordinates)
+{
+    // Default scale: x from -3,75 to 153,75 over 930 pixels, y from 30 down to -22 over 570.
+    QTest::mouseMove(f->bereich(), QPoint(100, 300));
+    EXPECT_EQ(f->lbl_cursor_position->text(), QStringLiteral("x = 13,2     y = 2,6"));
+    QTest::mouseMove(f->bereich(), QPoint(10, 500));
+    EXPECT_EQ(f->lbl_cursor_position->text(), QStringLiteral("x = -2,1     y = -15,6"));
+
+    // Over a control nothing is reported.
+    QMouseEvent ueber_box(QEvent::MouseMove, QPointF(f->txt_R1_a->geometry().center()),
+                          f->bereich()->mapToGlobal(QPointF(f->txt_R1_a->geometry().center())), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(f->txt_R1_a, &ueber_box);
+    EXPECT_EQ(f->lbl_cursor_position->text(), QStringLiteral("x = -2,1     y = -15,6"));
+
+    // The same world point reads the same at another window size.
+    f->resize(f->width() * 3 / 2, f->menuBar()->height() + 855);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(f->bereich()->size(), QSize(1395, 855));
+    QTest::mouseMove(f->bereich(), QPoint(150, 450));
+    EXPECT_EQ(f->lbl_cursor_position->text(), QStringLiteral("x = 13,2     y = 2,6"));
+}
+
+TEST_F(Fenster, CopyPutsThePictureOnTheClipboardAndConfirms)
+{
+    QClipboard* ablage = QGuiApplication::clipboard();
+    ablage->setText(QStringLiteral("alt"));
+    f->mnu_copy->trigger();
+    EXPECT_EQ(meldungen, QStringList{QStringLiteral("Grafik in Zwischenablage")});
+    const QImage kopie = ablage->image();
+    ASSERT_FALSE(kopie.isNull());
+    EXPECT_EQ(kopie.size(), f->bild().Image().size());
+    EXPECT_EQ(kopie.convertToFormat(QImage::Format_RGB32), f->bild().Image().convertToFormat(QImage::Format_RGB32));
+
+    // The second copy replaces the first and is confirmed again.
+    QTest::mouseClick(f->chk_licht, Qt::LeftButton);
+    f->mnu_copy->trigger();
+    EXPECT_EQ(meldungen.size(), 2);
+    EXPECT_EQ(ablage->image().convertToFormat(QImage::Format_RGB32),
+              f->bild().Image().convertToFormat(QImage::Format_RGB32));
+    EXPECT_NE(ablage->image().convertToFormat(QImage::Format_RGB32), kopie.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(Fenster, FailedCopyNeverClaimsSuccess)
+{
+    EXPECT_FALSE(bild_in_zwischenablage(QImage()));
+    f->bild().groesse_setzen(QSize(0, 0));  // nothing to copy
+    f->mnu_copy_Click();
+    EXPECT_EQ(meldungen, QStringList{QStringLiteral("Grafik konnte nicht in die Zwischenablage gelegt werden")});
+}
+
+TEST(Meldung, IsAPlainModalBoxTitledWithTheProgramName)
+{
+    frm_grafik::meldung_ersatz = nullptr;
+    bool gesehen = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        gesehen = true;
+        EXPECT_EQ(box->text(), QStringLiteral("Unfug !"));
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Vandrel"));
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+        EXPECT_EQ(box->buttons().size(), 1);
+        box->button(QMessageBox::Ok)->click();
+    });
+    frm_grafik::MsgBox(QStringLiteral("Unfug !"));
+    EXPECT_TRUE(gesehen);
+}
+
+TEST_F(Fenster, MinimizingRedrawsNothingButClears)
+{
+    const int vorher = f->neuzeichnungen();
+    f->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    EXPECT_GT(f->neuzeichnungen(), vorher);
+    EXPECT_EQ(f->bild().WindowState(), 1);
+    f->setWindowState(Qt::WindowNoState);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f->bild().WindowState(), 0);
+    EXPECT_EQ(Module1.x_span.wert(), 150);
+}
+
+TEST_F(Fenster, ShowOnAnOpenWindowDoesNotRedraw)
+{
+    const int vorher = f->neuzeichnungen();
+    frm_grafik_Show();
+    EXPECT_EQ(frm_grafik_Instanz(), f.data());
+    EXPECT_EQ(f->neuzeichnungen(), vorher);
+}
+
+TEST_F(Fenster, ClosedWindowComesBackFreshWithTheObjectPositionKept)
+{
+    eingeben(f->txt_R1_a, QStringLiteral("60"));
+    QTest::mouseClick(f->opt_abbildung, Qt::LeftButton);
+    eingeben(f->txt_ort, QStringLiteral("12"));
+    ASSERT_EQ(Module1.obj_ort, 12.0);
+
+    f->close();
+    EXPECT_EQ(frm_grafik_Instanz(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(f.isNull());  // deleted on close
+
+    frm_grafik_Show();
+    f = frm_grafik_Instanz();
+    ASSERT_NE(f, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    EXPECT_EQ(Module1.R1_a, 30.0);
+    EXPECT_EQ(Module1.obj_ort, 12.0);
+    EXPECT_EQ(f->txt_R1_a->text(), QStringLiteral("30"));
+    EXPECT_EQ(f->txt_ort->text(), QStringLiteral("0"));
+    EXPECT_TRUE(f->opt_fokus->isChecked());
+    EXPECT_TRUE(f->txt_X1_0->hasFocus());
+    EXPECT_GT(f->neuzeichnungen(), 0);
+}
+
+TEST_F(Fenster, EndClosesTheMainWindow)
+{
+    f->mnu_Ende->trigger();
+    EXPECT_EQ(frm_grafik_Instanz(), nullptr);
+    EXPECT_FALSE(f->isVisible());
+}
+
+}  // namespace
+
+#include "ui/symbol.h"
+
+namespace {
+
+TEST(Symbol, LitBulbAtBothSizes)
+{
+    for (int kante : {32, 16}) {
+        const QImage bild = symbol_bild(kante);
+        ASSERT_EQ(bild.size(), QSize(kante, kante));
+        EXPECT_EQ(bild.pixelColor(0, kante - 1).alpha(), 0) << kante;  // corner stays clear
+        int gelb = 0;
+        for (int y = 0; y < kante; ++y) {
+            for (int x = 0; x < kante; ++x) {
+                const QColor c = bild.pixelColor(x, y);
+                gelb += c.alpha() == 255 && c.red() > 200 && c.green() > 180 && c.blue() < 120;
+            }
+        }
+        EXPECT_GT(gelb, kante * kante / 10) << kante;
+    }
+    const QIcon symbol = fenster_symbol();
+    EXPECT_EQ(symbol.availableSizes().size(), 2);
+}
+
+}  // namespace

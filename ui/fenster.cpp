@@ -1,0 +1,48 @@
+// The main-window half of the shared window instances.
+#include "ui/fenster.h"
+
+#include "ui/frm_grafik.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+
+namespace {
+QPointer<frm_grafik> hauptfenster;
+}
+
+frm_grafik* frm_grafik_Instanz()
+{
+    // A window closed through its frame is gone for the program even while
+    // its deletion is still pending.
+    if (hauptfenster && !hauptfenster->geschlossen()) {
+        return hauptfenster.data();
+    }
+    return nullptr;
+}
+
+void frm_grafik_Show()
+{
+    if (frm_grafik* offen = frm_grafik_Instanz()) {
+        offen->show();
+        offen->raise();
+        offen->activateWindow();
+        return;
+    }
+    auto* neu = new frm_grafik;  // Form_Load runs in the constructor
+    hauptfenster = neu;
+    neu->show();
+    neu->activateWindow();
+    neu->txt_X1_0->setFocus(Qt::OtherFocusReason);
+}
+
+void End()
+{
+    if (frm_info_Instanz() != nullptr) {
+        frm_info_Unload();
+    }
+    if (frm_grafik* offen = frm_grafik_Instanz()) {
+        offen->close();
+    }
+    QCoreApplication::quit();
+}
