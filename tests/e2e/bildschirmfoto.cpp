@@ -2,6 +2,8 @@
 // look at pixels without further tools.
 //
 //   bildschirmfoto OUT.png                        whole X screen ($DISPLAY) as PNG
+//   bildschirmfoto --ausschnitt IN.png OUT.png X Y W H
+//                                                 saves that rectangle of IN as OUT
 //   bildschirmfoto --pixel IN.png X Y             prints the pixel as RRGGBB
 //   bildschirmfoto --zaehle IN.png RRGGBB X Y W H prints "count minx miny maxx maxy"
 //                                                 of the pixels of that colour in the
@@ -81,6 +83,15 @@ int main(int argc, char** argv)
 {
     if (argc == 2 && argv[1][0] != '-') {
         return aufnehmen(argc, argv);
+    }
+    if (argc == 8 && std::strcmp(argv[1], "--ausschnitt") == 0) {
+        const QImage bild = laden(argv[2]);
+        int x = 0, y = 0, w = 0, h = 0;
+        if (bild.isNull() || !zahl(argv[4], x) || !zahl(argv[5], y) || !zahl(argv[6], w) || !zahl(argv[7], h) ||
+            !bild.copy(x, y, w, h).save(QString::fromLocal8Bit(argv[3]), "PNG")) {
+            return fehler("--ausschnitt: bad image or rectangle");
+        }
+        return 0;
     }
     if (argc == 5 && std::strcmp(argv[1], "--pixel") == 0) {
         const QImage bild = laden(argv[2]);
