@@ -519,39 +519,27 @@ void frm_grafik::txt_X1_0_LostFocus()
         });
 }
 
-void frm_grafik::txt_R1_a_LostFocus()
+// Both surfaces take the same radii: above half the lens height, at most 10000.
+void frm_grafik::radius_eingabe(QLineEdit* box, double& radius)
 {
     Module1_t& m = Module1;
     eingabe(
-        txt_R1_a,
+        box,
         [&](double x) {
             if (x <= 10000 && x > m.D1 / 2.0) {
-                m.R1_a = x;
+                radius = x;
                 linse_berechnen();
                 Form_Resize();
             } else {
-                txt_R1_a->setText(zahl_zu_text(m.R1_a));
+                box->setText(zahl_zu_text(radius));
             }
         },
-        [&] { txt_R1_a->setText(QStringLiteral("50")); });
+        [&] { box->setText(QStringLiteral("50")); });
 }
 
-void frm_grafik::txt_R1_b_LostFocus()
-{
-    Module1_t& m = Module1;
-    eingabe(
-        txt_R1_b,
-        [&](double x) {
-            if (x <= 10000 && x > m.D1 / 2.0) {
-                m.R1_b = x;
-                linse_berechnen();
-                Form_Resize();
-            } else {
-                txt_R1_b->setText(zahl_zu_text(m.R1_b));
-            }
-        },
-        [&] { txt_R1_b->setText(QStringLiteral("50")); });
-}
+void frm_grafik::txt_R1_a_LostFocus() { radius_eingabe(txt_R1_a, Module1.R1_a); }
+
+void frm_grafik::txt_R1_b_LostFocus() { radius_eingabe(txt_R1_b, Module1.R1_b); }
 
 void frm_grafik::txt_n1_LostFocus()
 {

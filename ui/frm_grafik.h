@@ -149,6 +149,7 @@ protected:
 private:
     template <class Schritte, class Fehlerpfad>
     void eingabe(QLineEdit* box, Schritte schritte, Fehlerpfad fehlerpfad);
+    void radius_eingabe(QLineEdit* box, double& radius);
     void fenster_melden();
     int fensterzustand() const;
 
