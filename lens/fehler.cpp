@@ -27,11 +27,8 @@ void fp_status_loeschen() noexcept
     std::feclearexcept(FE_ALL_EXCEPT);
 }
 
-double pruefe(double wert)
+void gleitkommafehler(double wert)
 {
-    if (std::isfinite(wert)) [[likely]] {
-        return wert;
-    }
     const int status = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
     std::feclearexcept(FE_ALL_EXCEPT);
     if (std::isnan(wert) || (status & FE_INVALID)) {

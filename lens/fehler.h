@@ -3,6 +3,7 @@
 // the error travels up to the nearest caller that handles it (the parameter
 // entry handlers, or the window's top level for redraws nobody else catches).
 
+#include <cmath>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -25,10 +26,19 @@ private:
     Fehlerart art_;
 };
 
+// Throws the Laufzeitfehler for a non-finite step result. The floating-point
+// status flags only refine which kind of fault it was; they are cleared.
+[[noreturn]] void gleitkommafehler(double wert);
+
 // Checks one Double step after its result has been stored: a NaN or an
-// infinity is the fault. The floating-point status flags only refine which
-// kind of fault it was; they are cleared afterwards.
-double pruefe(double wert);
+// infinity is the fault. Inline, since the ray march runs it at every step.
+inline double pruefe(double wert)
+{
+    if (std::isfinite(wert)) [[likely]] {
+        return wert;
+    }
+    gleitkommafehler(wert);
+}
 
 // Square root that treats a negative argument as its own error.
 double Sqr(double x);

@@ -3,7 +3,6 @@
 
 #include "szene.h"
 
-#include "gleitkomma.h"
 #include "lens/module1.h"
 #include "zahlformat.h"
 
@@ -36,29 +35,29 @@ void rahmen_zeichnen(Zeichenflaeche& f)
 
     // The products are Integer arithmetic and trap overflow; the division is Double.
     for (Integer i = 0; i.wert() <= 40; i = i + Integer(1)) {
-        const double x = geprueft(x_min + geprueft(double(i * m.x_span) / 40));
-        f.Line(x, y_min, x, geprueft(y_min - geprueft(0.01 * y_span)));
-        f.Line(x, y_max, x, geprueft(y_max + geprueft(0.01 * y_span)));
+        const double x = pruefe(x_min + pruefe(double(i * m.x_span) / 40));
+        f.Line(x, y_min, x, pruefe(y_min - pruefe(0.01 * y_span)));
+        f.Line(x, y_max, x, pruefe(y_max + pruefe(0.01 * y_span)));
     }
     for (Integer j = 0; j.wert() <= 20; j = j + Integer(1)) {
-        const double y = geprueft(y_min + geprueft(double(j * m.y_span) / 20));
-        f.Line(geprueft(x_min - geprueft(0.006 * x_span)), y, x_min, y);
-        f.Line(geprueft(x_max + geprueft(0.006 * x_span)), y, x_max, y);
+        const double y = pruefe(y_min + pruefe(double(j * m.y_span) / 20));
+        f.Line(pruefe(x_min - pruefe(0.006 * x_span)), y, x_min, y);
+        f.Line(pruefe(x_max + pruefe(0.006 * x_span)), y, x_max, y);
     }
 
     f.DrawWidth = 1;
     f.Line(x_max, 0, x_min, 0);
 
     for (Integer j = 0; j.wert() <= 5; j = j + Integer(1)) {
-        const double v = geprueft(x_min + geprueft(double(j * m.x_span) / 5));
-        f.CurrentX = geprueft(v - geprueft(0.01 * x_span));
-        f.CurrentY = geprueft(y_min - geprueft(0.02 * y_span));
+        const double v = pruefe(x_min + pruefe(double(j * m.x_span) / 5));
+        f.CurrentX = pruefe(v - pruefe(0.01 * x_span));
+        f.CurrentY = pruefe(y_min - pruefe(0.02 * y_span));
         f.Print(format_0(v));
     }
     for (Integer k = 0; k.wert() <= 5; k = k + Integer(1)) {
-        const double v = geprueft(y_min + geprueft(double(k * m.y_span) / 5));
-        f.CurrentX = geprueft(x_min - geprueft(0.023 * x_span));
-        f.CurrentY = geprueft(v + geprueft(0.015 * y_span));
+        const double v = pruefe(y_min + pruefe(double(k * m.y_span) / 5));
+        f.CurrentX = pruefe(x_min - pruefe(0.023 * x_span));
+        f.CurrentY = pruefe(v + pruefe(0.015 * y_span));
         f.Print(format_0(v));
     }
 }
@@ -69,10 +68,10 @@ template <typename Punkt>
 void bogen(Zeichenflaeche& f, double radius, Punkt punkt)
 {
     // sin of the half-aperture angle, kept in xs as scratch
-    m.xs = geprueft(double(m.D1) * 0.5 / radius);
+    m.xs = pruefe(double(m.D1) * 0.5 / radius);
     const double sigma = m.xs;
-    const double q = geprueft(sigma / Sqr(geprueft(1 - geprueft(sigma * sigma))));
-    const double winkel = geprueft(std::atan(q));
+    const double q = pruefe(sigma / Sqr(pruefe(1 - pruefe(sigma * sigma))));
+    const double winkel = pruefe(std::atan(q));
 
     double x, y;
     punkt(-winkel, x, y);
@@ -80,7 +79,7 @@ void bogen(Zeichenflaeche& f, double radius, Punkt punkt)
 
     const double grenze = winkel;
     const double schritt = 0.001;
-    for (double phi = -winkel; phi <= grenze; phi = geprueft(phi + schritt)) {
+    for (double phi = -winkel; phi <= grenze; phi = pruefe(phi + schritt)) {
         punkt(phi, x, y);
         f.Line(x, y, farbe::gelb);
     }
@@ -97,20 +96,20 @@ void linse_zeichnen(Zeichenflaeche& f)
     text_an(f, m.xF1, oben, "F");
 
     f.ForeColor = farbe::schaltflaechentext;
-    const double oben_duenn = geprueft(double(m.y_max) + 3.5);
+    const double oben_duenn = pruefe(double(m.y_max) + 3.5);
     text_an(f, m.xF2_duenn, oben_duenn, "F'");
     text_an(f, m.xF1_duenn, oben_duenn, "F");
 
     f.DrawWidth = 1;
     const double R1_a = m.R1_a, M1 = m.M1;
     bogen(f, R1_a, [&](double phi, double& x, double& y) {
-        x = geprueft(M1 - geprueft(R1_a * std::cos(phi)));
-        y = geprueft(R1_a * std::sin(phi));
+        x = pruefe(M1 - pruefe(R1_a * std::cos(phi)));
+        y = pruefe(R1_a * std::sin(phi));
     });
     const double R1_b = m.R1_b, M2 = m.M2;
     bogen(f, R1_b, [&](double phi, double& x, double& y) {
-        x = geprueft(geprueft(R1_b * std::cos(phi)) + M2);
-        y = geprueft(R1_b * std::sin(phi));
+        x = pruefe(pruefe(R1_b * std::cos(phi)) + M2);
+        y = pruefe(R1_b * std::sin(phi));
     });
 
     f.DrawWidth = 2;
@@ -136,7 +135,7 @@ void fokus_strahlen(Formular& form, Zeichenflaeche& f)
         return;
     }
     const double grenze = 18, schritt = 3;
-    for (double y0 = 3; y0 <= grenze; y0 = geprueft(y0 + schritt)) {
+    for (double y0 = 3; y0 <= grenze; y0 = pruefe(y0 + schritt)) {
         strahl_verfolgen(f, 0, y0, 0, true);
     }
 }
@@ -148,23 +147,23 @@ void strahlenfaecher(Formular& form, Zeichenflaeche& f)
     if (form.chk_licht_Value() != 1) {
         return;
     }
-    double abstand = geprueft(std::abs(geprueft(m.xF1 - m.obj_ort)));
+    double abstand = pruefe(std::abs(pruefe(m.xF1 - m.obj_ort)));
     if (abstand == 0) {
         // Object at F: aim the fan at H instead, so the rays fill the lens
         // and leave it parallel.
-        abstand = geprueft(std::abs(geprueft(m.xH1 - m.obj_ort)));
+        abstand = pruefe(std::abs(pruefe(m.xH1 - m.obj_ort)));
     }
-    const double dyF = geprueft(geprueft(m.obj_h * 0.05) / abstand);
+    const double dyF = pruefe(pruefe(m.obj_h * 0.05) / abstand);
 
-    const double grenze = geprueft(geprueft(-9 * dyF) / 8);
-    const double schritt = geprueft(-dyF / 8);
+    const double grenze = pruefe(pruefe(-9 * dyF) / 8);
+    const double schritt = pruefe(-dyF / 8);
     if (schritt == 0) {
         // A flat object (or a rise below the smallest Double) gives no fan:
         // the one ray along the axis.
         strahl_verfolgen(f, m.obj_ort, m.obj_h, 0, false);
         return;
     }
-    for (double dy0 = 0; dy0 >= grenze; dy0 = geprueft(dy0 + schritt)) {
+    for (double dy0 = 0; dy0 >= grenze; dy0 = pruefe(dy0 + schritt)) {
         strahl_verfolgen(f, m.obj_ort, m.obj_h, dy0, false);
     }
 }
@@ -189,12 +188,12 @@ void abbildung_zeichnen(Formular& form, Zeichenflaeche& f)
     if (obj_ort >= m.xF1) {
         form.lbl_virtuell_Visible(true);
     } else {
-        const double f_bild = geprueft(m.xF2 - m.xH2);
-        const double g = geprueft(m.xH1 - obj_ort);
-        const double b = geprueft(geprueft(f_bild * -g) / geprueft(f_bild - g));
-        const double bild_ort = geprueft(m.xH2 + b);
-        const double bild_h = -std::abs(geprueft(geprueft(geprueft(m.xH1 - m.xF1) * obj_h) /
-                                                 geprueft(m.xF1 - obj_ort)));
+        const double f_bild = pruefe(m.xF2 - m.xH2);
+        const double g = pruefe(m.xH1 - obj_ort);
+        const double b = pruefe(pruefe(f_bild * -g) / pruefe(f_bild - g));
+        const double bild_ort = pruefe(m.xH2 + b);
+        const double bild_h = -std::abs(pruefe(pruefe(pruefe(m.xH1 - m.xF1) * obj_h) /
+                                                 pruefe(m.xF1 - obj_ort)));
 
         f.DrawWidth = 1;
         f.DrawStyle = strich_punkt_punkt;
@@ -211,7 +210,7 @@ void abbildung_zeichnen(Formular& form, Zeichenflaeche& f)
         const bool rand_definiert = obj_h != 0;
         double x_rand = 0;
         if (rand_definiert) {
-            x_rand = geprueft(m.xF2 + geprueft(geprueft(f_bild * 20) / obj_h));
+            x_rand = pruefe(m.xF2 + pruefe(pruefe(f_bild * 20) / obj_h));
         }
         f.Line(obj_ort, obj_h, m.xH2, obj_h, farbe::blau);
         if (rand_definiert) {
@@ -236,10 +235,10 @@ void skalieren(Zeichenflaeche& flaeche)
     m.y_span = m.y_max - m.y_min;
     const double x_min = m.x_min, x_max = m.x_max, y_min = m.y_min, y_max = m.y_max;
     const double x_span = m.x_span, y_span = m.y_span;
-    const double x1 = geprueft(x_min - geprueft(0.025 * x_span));
-    const double y1 = geprueft(y_max + geprueft(0.25 * y_span));
-    const double x2 = geprueft(x_max + geprueft(0.025 * x_span));
-    const double y2 = geprueft(y_min - geprueft(0.05 * y_span));
+    const double x1 = pruefe(x_min - pruefe(0.025 * x_span));
+    const double y1 = pruefe(y_max + pruefe(0.25 * y_span));
+    const double x2 = pruefe(x_max + pruefe(0.025 * x_span));
+    const double y2 = pruefe(y_min - pruefe(0.05 * y_span));
     flaeche.Scale(x1, y1, x2, y2);
 }
 

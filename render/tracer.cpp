@@ -3,7 +3,6 @@
 
 #include "szene.h"
 
-#include "gleitkomma.h"
 #include "lens/module1.h"
 
 #include <cmath>
@@ -14,26 +13,26 @@ void brechung()
 
     if (m.im_glas) {
         // into the glass through the left surface; the normal runs through M1
-        const double alpha = std::atan(geprueft(m.ys / geprueft(m.M1 - m.xs)));
-        const double theta = std::atan(geprueft(m.dy / m.dx));
-        const double s = geprueft(geprueft(std::sin(geprueft(theta + alpha))) / m.n1);
-        const double beta = geprueft(std::atan(geprueft(s / Sqr(geprueft(1 - geprueft(s * s))))));
-        m.dy = geprueft(geprueft(std::tan(geprueft(beta - alpha))) * m.dx);
+        const double alpha = std::atan(pruefe(m.ys / pruefe(m.M1 - m.xs)));
+        const double theta = std::atan(pruefe(m.dy / m.dx));
+        const double s = pruefe(pruefe(std::sin(pruefe(theta + alpha))) / m.n1);
+        const double beta = pruefe(std::atan(pruefe(s / Sqr(pruefe(1 - pruefe(s * s))))));
+        m.dy = pruefe(pruefe(std::tan(pruefe(beta - alpha))) * m.dx);
         m.gebrochen_1 = True;
     }
 
     if (m.hinter_linse) {
         // out of the glass through the right surface; the normal runs through M2
-        const double alpha = std::atan(geprueft(m.ys / geprueft(m.M2 - m.xs)));
-        const double theta = std::atan(geprueft(m.dy / m.dx));
-        const double s = geprueft(geprueft(std::sin(geprueft(theta + alpha))) * m.n1);
+        const double alpha = std::atan(pruefe(m.ys / pruefe(m.M2 - m.xs)));
+        const double theta = std::atan(pruefe(m.dy / m.dx));
+        const double s = pruefe(pruefe(std::sin(pruefe(theta + alpha))) * m.n1);
         double beta = 0;
         if (std::abs(s) >= 1) {
             m.totalreflexion = True;  // the direction below is never used again
         } else {
-            beta = geprueft(std::atan(geprueft(s / Sqr(geprueft(1 - geprueft(s * s))))));
+            beta = pruefe(std::atan(pruefe(s / Sqr(pruefe(1 - pruefe(s * s))))));
         }
-        m.dy = geprueft(geprueft(std::tan(geprueft(beta - alpha))) * m.dx);
+        m.dy = pruefe(pruefe(std::tan(pruefe(beta - alpha))) * m.dx);
         m.gebrochen_2 = True;
     }
 }
@@ -56,18 +55,18 @@ void strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0,
     // The lens does not change while a ray runs: its centres and squared
     // radii are read once.
     const double M1 = m.M1, M2 = m.M2;
-    const double Ra2 = geprueft(m.R1_a * m.R1_a);
-    const double Rb2 = geprueft(m.R1_b * m.R1_b);
+    const double Ra2 = pruefe(m.R1_a * m.R1_a);
+    const double Rb2 = pruefe(m.R1_b * m.R1_b);
 
     // Limit and step are taken once; the counter accumulates the step.
     const double grenze = m.Nmax;
     const double schritt = m.dx;
-    for (m.xs = x0; m.xs <= grenze; m.xs = geprueft(m.xs + schritt)) {
+    for (m.xs = x0; m.xs <= grenze; m.xs = pruefe(m.xs + schritt)) {
         const double xs = m.xs;
-        const double ys2 = geprueft(m.ys * m.ys);
+        const double ys2 = pruefe(m.ys * m.ys);
 
-        const double a = geprueft(xs - M1);
-        if (geprueft(a * a) < geprueft(Ra2 - ys2)) {
+        const double a = pruefe(xs - M1);
+        if (pruefe(a * a) < pruefe(Ra2 - ys2)) {
             m.im_glas = True;
             if (!m.gebrochen_1) {
                 brechung();
@@ -75,8 +74,8 @@ void strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0,
         }
 
         if (m.im_glas) {
-            const double b = geprueft(xs - M2);
-            if (geprueft(b * b) > geprueft(Rb2 - ys2)) {
+            const double b = pruefe(xs - M2);
+            if (pruefe(b * b) > pruefe(Rb2 - ys2)) {
                 m.im_glas = False;
                 m.hinter_linse = True;
                 if (!m.gebrochen_2) {
@@ -86,7 +85,7 @@ void strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0,
         }
 
         if (!m.totalreflexion) {
-            m.ys = geprueft(m.ys + m.dy);
+            m.ys = pruefe(m.ys + m.dy);
             const double ys = m.ys;
             if (m.im_glas) {
                 flaeche.PSet(xs, ys, farbe::dunkelrot);
