@@ -5,7 +5,7 @@
 #include "lens/module1.h"
 #include "ui/fenster.h"
 #include "ui/frm_grafik.h"
-#include "ui/zahltext.h"
+#include "form/zahltext.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -43,12 +43,12 @@ protected:
         box->setFocus(Qt::MouseFocusReason);
         ASSERT_TRUE(box->hasFocus());
         box->setText(text);
-        vorher = f->neuzeichnungen();
+        vorher = f->kern().neuzeichnungen();
         meldungen.clear();
         QTest::keyClick(box, Qt::Key_Tab);
         ASSERT_FALSE(box->hasFocus());
     }
-    int neu_gezeichnet() const { return f->neuzeichnungen() - vorher; }
+    int neu_gezeichnet() { return f->kern().neuzeichnungen() - vorher; }
 
     QPointer<frm_grafik> f;
     QStringList meldungen;

@@ -1,11 +1,10 @@
 #include "ui/frm_grafik.h"
 
-#include "lens/module1.h"
-#include "render/szene.h"
+#include "form/entwurf.h"
 #include "ui/fenster.h"
 #include "ui/symbol.h"
-#include "ui/zahltext.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -18,26 +17,22 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QPushButton>
 #include <QProxyStyle>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr int client_breite = 13950;
-constexpr int client_hoehe = 8550;
-constexpr int box_breite = 500;
-
-void platzieren(QWidget* w, int links, int oben, int breite, int hoehe)
+void platzieren(QWidget* w, const entwurf::Steuerelement& e)
 {
-    w->setGeometry(twips_zu_pixel(links), twips_zu_pixel(oben), twips_zu_pixel(breite), twips_zu_pixel(hoehe));
-}
-
-QString blanks(int n)
-{
-    return QString(n, QLatin1Char(' '));
+    using entwurf::pixel;
+    w->setGeometry(pixel(e.links), pixel(e.oben), pixel(e.breite), pixel(e.hoehe));
 }
 
 // Labels, option buttons and the check box are opaque in the window colour,
@@ -67,17 +62,6 @@ bool verlaesst_box(Qt::FocusReason grund)
     }
 }
 
-// A redraw error where nobody can handle it: ends silently, the picture keeps
-// what was drawn, the program goes on.
-template <class F>
-void ohne_meldung(F schritte)
-{
-    try {
-        schritte();
-    } catch (const Laufzeitfehler&) {
-    }
-}
-
 class EngerAbstand : public QProxyStyle {
 public:
     int pixelMetric(PixelMetric metrik, const QStyleOption* option, const QWidget* widget) const override
@@ -90,18 +74,6 @@ public:
 };
 
 }  // namespace
-
-QString caption_eingabe()
-{
-    return QStringLiteral("Linse:") + blanks(8) + QStringLiteral("Ort") + blanks(12) + QStringLiteral("r 1") +
-           blanks(12) + QStringLiteral("r 2") + blanks(11) + QStringLiteral("n") + blanks(11) +
-           QStringLiteral("max x") + blanks(6) + QStringLiteral("Dicke +");
-}
-
-QString caption_objekt()
-{
-    return QStringLiteral("Objekt:") + blanks(5) + QStringLiteral("Ort") + blanks(11) + QStringLiteral("H\u00f6he");
-}
 
 // ---------------------------------------------------------------- Spaltenkopf
 
@@ -154,7 +126,7 @@ Zeichenbereich::Zeichenbereich(frm_grafik& form, QWidget* eltern) : QWidget(elte
 
 QSize Zeichenbereich::sizeHint() const
 {
-    return QSize(twips_zu_pixel(client_breite), twips_zu_pixel(client_hoehe));
+    return QSize(entwurf::pixel(entwurf::client_breite), entwurf::pixel(entwurf::client_hoehe));
 }
 
 void Zeichenbereich::paintEvent(QPaintEvent*)
@@ -171,7 +143,7 @@ void Zeichenbereich::paintEvent(QPaintEvent*)
 void Zeichenbereich::resizeEvent(QResizeEvent*)
 {
     form_.flaeche_anpassen();
-    form_.neu_zeichnen();
+    form_.kern().neu_zeichnen();
 }
 
 void Zeichenbereich::mouseMoveEvent(QMouseEvent* ereignis)
@@ -179,7 +151,9 @@ void Zeichenbereich::mouseMoveEvent(QMouseEvent* ereignis)
     // Moves over a control bubble up to here; the form reports only its own.
     const QPointF pos = ereignis->position();
     if (childAt(pos.toPoint()) == nullptr) {
-        form_.Form_MouseMove(pos);
+        // The platform hands single-precision positions in the user scale.
+        const QPointF welt = form_.bild().welt(pos);
+        form_.kern().Form_MouseMove(static_cast<float>(welt.x()), static_cast<float>(welt.y()));
     }
 }
 
@@ -187,7 +161,7 @@ void Zeichenbereich::mouseMoveEvent(QMouseEvent* ereignis)
 
 std::function<void(const QString&)> frm_grafik::meldung_ersatz;
 
-void frm_grafik::MsgBox(const QString& text)
+void frm_grafik::meldung_zeigen(const QString& text)
 {
     if (meldung_ersatz) {
         meldung_ersatz(text);
@@ -196,14 +170,18 @@ void frm_grafik::MsgBox(const QString& text)
     // No title of its own: the application's name stands there.
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vandrel"), text, QMessageBox::Ok,
                     QApplication::activeWindow());
+    // Some styles put an icon on the OK button; the box has none at all.
+    for (QAbstractButton* knopf : box.buttons()) {
+        knopf->setIcon(QIcon());
+    }
     box.exec();
 }
 
-frm_grafik::frm_grafik()
+frm_grafik::frm_grafik() : kern_(*this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frm_grafik"));
-    setWindowTitle(QStringLiteral("Geometrische Optik: Lichtbrechung durch sph\u00e4rische Vandrel"));
+    setWindowTitle(QString::fromUtf8(entwurf::titel));
     setWindowIcon(fenster_symbol());
     // The form's font: the platform's default face at the classic 8.25 points,
     // so that the captions fit the design sizes of their controls.
@@ -220,135 +198,132 @@ frm_grafik::frm_grafik()
     bild_.schrift_setzen(font());
 
     QWidget* c = bereich_;
+    const auto textfeld = [c](const char* name) {
+        const entwurf::Steuerelement& e = entwurf::element(name);
+        auto* box = new QLineEdit(QString::fromUtf8(e.text), c);
+        box->setObjectName(QString::fromUtf8(e.name));
+        box->setCursorPosition(0);
+        platzieren(box, e);
+        return box;
+    };
+    const auto schalter = [c, fenster](auto* knopf, const char* name) {
+        const entwurf::Steuerelement& e = entwurf::element(name);
+        knopf->setText(QString::fromUtf8(e.text));
+        knopf->setObjectName(QString::fromUtf8(e.name));
+        platzieren(knopf, e);
+        hintergrund_wie_fenster(knopf, fenster);
+        return knopf;
+    };
+    // A heading over the boxes: each word after the first is centred over its box.
+    const auto kopf = [c, fenster](const char* name, std::initializer_list<QLineEdit*> boxen) {
+        const entwurf::Steuerelement& e = entwurf::element(name);
+        QList<int> spalten;
+        for (QLineEdit* box : boxen) {
+            spalten.append(box->x() - entwurf::pixel(e.links));
+        }
+        auto* l = new Spaltenkopf(QString::fromUtf8(e.text), spalten, boxen.begin()[0]->width(), c);
+        l->setObjectName(QString::fromUtf8(e.name));
+        platzieren(l, e);
+        hintergrund_wie_fenster(l, fenster);
+        return l;
+    };
+
     // In the order the form defines them.
-    chk_licht = new QCheckBox(QStringLiteral("Lichtstrahlen"), c);
-    chk_licht->setObjectName(QStringLiteral("chk_licht"));
-    platzieren(chk_licht, 120, 45, 1335, 255);
-    hintergrund_wie_fenster(chk_licht, fenster);
+    chk_licht = schalter(new QCheckBox(c), "chk_licht");
     // The caption just fits the design width with a narrower gap after the box.
     auto* enger = new EngerAbstand;
     enger->setParent(chk_licht);
     chk_licht->setStyle(enger);
-
-    auto textbox = [c](const char* name, const char* text, int links) {
-        auto* box = new QLineEdit(QString::fromUtf8(text), c);
-        box->setObjectName(QString::fromUtf8(name));
-        platzieren(box, links, 300, box_breite, 300);
-        return box;
-    };
-    txt_hoehe = textbox("txt_h\u00f6he", "10", 9600);
-    txt_ort = textbox("txt_ort", "0", 8880);
-
-    opt_abbildung = new QRadioButton(QStringLiteral("Abbildung"), c);
-    opt_abbildung->setObjectName(QStringLiteral("opt_abbildung"));
-    platzieren(opt_abbildung, 6840, 360, 1200, 375);
-    hintergrund_wie_fenster(opt_abbildung, fenster);
-    opt_fokus = new QRadioButton(QStringLiteral("Fokus"), c);
-    opt_fokus->setObjectName(QStringLiteral("opt_fokus"));
-    platzieren(opt_fokus, 6840, 0, 1200, 375);
-    hintergrund_wie_fenster(opt_fokus, fenster);
+    txt_hoehe = textfeld("txt_h\u00f6he");
+    txt_ort = textfeld("txt_ort");
+    opt_abbildung = schalter(new QRadioButton(c), "opt_abbildung");
+    opt_fokus = schalter(new QRadioButton(c), "opt_fokus");
     opt_fokus->setChecked(true);
+    txt_d1_plus = textfeld("txt_d1_plus");
+    txt_Nmax = textfeld("txt_Nmax");
+    txt_n1 = textfeld("txt_n1");
+    txt_R1_b = textfeld("txt_R1_b");
+    txt_R1_a = textfeld("txt_R1_a");
+    txt_X1_0 = textfeld("txt_X1_0");
 
-    txt_d1_plus = textbox("txt_d1_plus", "0", 5880);
-    txt_Nmax = textbox("txt_Nmax", "150", 5160);
-    txt_n1 = textbox("txt_n1", "1,5", 4440);
-    txt_R1_b = textbox("txt_R1_b", "35", 3720);
-    txt_R1_a = textbox("txt_R1_a", "30", 3000);
-    txt_X1_0 = textbox("txt_X1_0", "50", 2280);
-
-    lbl_virtuell = new QLabel(QStringLiteral("virtuelles Bild !"), c);
-    lbl_virtuell->setObjectName(QStringLiteral("lbl_virtuell"));
-    platzieren(lbl_virtuell, 10560, 300, 2295, 255);
+    const entwurf::Steuerelement& virtuell = entwurf::element("lbl_virtuell");
+    lbl_virtuell = new QLabel(QString::fromUtf8(virtuell.text), c);
+    lbl_virtuell->setObjectName(QString::fromUtf8(virtuell.name));
+    platzieren(lbl_virtuell, virtuell);
     hintergrund_wie_fenster(lbl_virtuell, fenster);
     QFont fett = lbl_virtuell->font();
-    fett.setBold(true);
+    fett.setBold(virtuell.fett);
     lbl_virtuell->setFont(fett);
 
-    const auto relativ = [](int box_links, int label_links) {
-        return twips_zu_pixel(box_links) - twips_zu_pixel(label_links);
-    };
-    lbl_objekt = new Spaltenkopf(caption_objekt(), {relativ(8880, 8160), relativ(9600, 8160)},
-                                 twips_zu_pixel(box_breite), c);
-    lbl_objekt->setObjectName(QStringLiteral("lbl_objekt"));
-    platzieren(lbl_objekt, 8160, 45, 1935, 255);
-    hintergrund_wie_fenster(lbl_objekt, fenster);
+    lbl_objekt = kopf("lbl_objekt", {txt_ort, txt_hoehe});
+    Lbl_eingabe = kopf("Lbl_eingabe", {txt_X1_0, txt_R1_a, txt_R1_b, txt_n1, txt_Nmax, txt_d1_plus});
 
-    QList<int> lens_spalten;
-    for (int links : {2280, 3000, 3720, 4440, 5160, 5880}) {
-        lens_spalten.append(relativ(links, 1560));
-    }
-    Lbl_eingabe = new Spaltenkopf(caption_eingabe(), lens_spalten, twips_zu_pixel(box_breite), c);
-    Lbl_eingabe->setObjectName(QStringLiteral("Lbl_eingabe"));
-    platzieren(Lbl_eingabe, 1560, 45, 4935, 255);
-    hintergrund_wie_fenster(Lbl_eingabe, fenster);
-
+    const entwurf::Steuerelement& cursor = entwurf::element("lbl_cursor_position");
     lbl_cursor_position = new QLabel(c);
-    lbl_cursor_position->setObjectName(QStringLiteral("lbl_cursor_position"));
-    platzieren(lbl_cursor_position, 120, 330, 2055, 255);
+    lbl_cursor_position->setObjectName(QString::fromUtf8(cursor.name));
+    platzieren(lbl_cursor_position, cursor);
     hintergrund_wie_fenster(lbl_cursor_position, fenster);
 
     // At start the focus mode: no object inputs, no notice.
-    txt_ort->setVisible(false);
-    txt_hoehe->setVisible(false);
-    lbl_objekt->setVisible(false);
-    lbl_virtuell->setVisible(false);
+    for (QWidget* w : c->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        w->setVisible(entwurf::element(w->objectName().toUtf8().constData()).sichtbar);
+    }
 
-    setTabOrder(txt_X1_0, txt_R1_a);
-    setTabOrder(txt_R1_a, txt_R1_b);
-    setTabOrder(txt_R1_b, txt_n1);
-    setTabOrder(txt_n1, txt_Nmax);
-    setTabOrder(txt_Nmax, txt_d1_plus);
-    setTabOrder(txt_d1_plus, opt_fokus);
-    setTabOrder(opt_fokus, opt_abbildung);
-    setTabOrder(opt_abbildung, txt_ort);
-    setTabOrder(txt_ort, txt_hoehe);
-    setTabOrder(txt_hoehe, chk_licht);
-    setTabOrder(chk_licht, txt_X1_0);
+    // Tab order by TabIndex; labels take no focus.
+    QList<std::pair<int, QWidget*>> reihe;
+    for (QWidget* w : c->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const entwurf::Steuerelement& e = entwurf::element(w->objectName().toUtf8().constData());
+        if (e.art != entwurf::Art::Bezeichnung) {
+            reihe.append({e.tab_index, w});
+        }
+    }
+    std::sort(reihe.begin(), reihe.end());
+    for (qsizetype i = 0; i < reihe.size(); ++i) {
+        setTabOrder(reihe[i].second, reihe[(i + 1) % reihe.size()].second);
+    }
 
-    for (QLineEdit* box : {txt_X1_0, txt_R1_a, txt_R1_b, txt_n1, txt_Nmax, txt_d1_plus, txt_ort, txt_hoehe}) {
-        box->installEventFilter(this);
+    // In the order of Box.
+    QLineEdit* const boxen[box_anzahl] = {txt_X1_0, txt_R1_a, txt_R1_b, txt_n1, txt_Nmax, txt_d1_plus, txt_ort, txt_hoehe};
+    for (int i = 0; i < box_anzahl; ++i) {
+        boxen_[i] = boxen[i];
+        boxen[i]->installEventFilter(this);
     }
     connect(opt_abbildung, &QRadioButton::toggled, this, [this](bool an) {
         if (an) {
-            opt_abbildung_Click();
+            kern_.opt_abbildung_Click();
         }
     });
     connect(opt_fokus, &QRadioButton::toggled, this, [this](bool an) {
         if (an) {
-            opt_fokus_Click();
+            kern_.opt_fokus_Click();
         }
     });
-    connect(chk_licht, &QCheckBox::toggled, this, [this] { chk_licht_Click(); });
+    connect(chk_licht, &QCheckBox::toggled, this, [this] { kern_.chk_licht_Click(); });
 
-    mnu_Datei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    mnu_Datei = menuBar()->addMenu(QString::fromUtf8(entwurf::mnu_Datei));
     mnu_Datei->setObjectName(QStringLiteral("mnu_Datei"));
-    mnu_copy = mnu_Datei->addAction(QStringLiteral("&Kopieren"));
+    mnu_copy = mnu_Datei->addAction(QString::fromUtf8(entwurf::mnu_copy));
     mnu_copy->setObjectName(QStringLiteral("mnu_copy"));
-    mnu_Ende = mnu_Datei->addAction(QStringLiteral("Ende"));
+    mnu_Ende = mnu_Datei->addAction(QString::fromUtf8(entwurf::mnu_Ende));
     mnu_Ende->setObjectName(QStringLiteral("mnu_Ende"));
-    mnu_info = menuBar()->addAction(QStringLiteral("&Info"));
+    mnu_info = menuBar()->addAction(QString::fromUtf8(entwurf::mnu_info));
     mnu_info->setObjectName(QStringLiteral("mnu_info"));
-    connect(mnu_copy, &QAction::triggered, this, [this] { mnu_copy_Click(); });
-    connect(mnu_Ende, &QAction::triggered, this, [this] { mnu_Ende_Click(); });
-    connect(mnu_info, &QAction::triggered, this, [this] { mnu_info_Click(); });
+    connect(mnu_copy, &QAction::triggered, this, [this] { kern_.mnu_copy_Click(); });
+    connect(mnu_Ende, &QAction::triggered, this, [this] { kern_.mnu_Ende_Click(); });
+    connect(mnu_info, &QAction::triggered, this, [this] { kern_.mnu_info_Click(); });
 
-    resize(twips_zu_pixel(client_breite), twips_zu_pixel(client_hoehe) + menuBar()->sizeHint().height());
+    resize(entwurf::pixel(entwurf::client_breite), entwurf::pixel(entwurf::client_hoehe) + menuBar()->sizeHint().height());
     txt_X1_0->setFocus(Qt::OtherFocusReason);
 
-    Form_Load();
+    kern_.Form_Load();
 }
 
 frm_grafik::~frm_grafik()
 {
     geschlossen_ = true;
-    for (QLineEdit* box : {txt_X1_0, txt_R1_a, txt_R1_b, txt_n1, txt_Nmax, txt_d1_plus, txt_ort, txt_hoehe}) {
+    for (QLineEdit* box : boxen_) {
         box->removeEventFilter(this);
     }
-}
-
-void frm_grafik::Form_Load()
-{
-    startwerte_setzen();
 }
 
 Flag frm_grafik::opt_fokus_Value() const
@@ -400,28 +375,12 @@ void frm_grafik::flaeche_anpassen()
     fenster_melden();
 }
 
-void frm_grafik::Form_Resize()
-{
-    ++neuzeichnungen_;
-    // Whatever was drawn before an error is shown as well.
-    struct Zeigen {
-        QWidget* w;
-        ~Zeigen() { w->update(); }
-    } zeigen{bereich_};
-    ::Form_Resize(*this);
-}
-
-void frm_grafik::neu_zeichnen()
-{
-    ohne_meldung([this] { Form_Resize(); });
-}
-
 void frm_grafik::changeEvent(QEvent* ereignis)
 {
     QMainWindow::changeEvent(ereignis);
     if (ereignis->type() == QEvent::WindowStateChange) {
         fenster_melden();
-        neu_zeichnen();
+        kern_.neu_zeichnen();
     }
 }
 
@@ -451,225 +410,81 @@ bool frm_grafik::eventFilter(QObject* objekt, QEvent* ereignis)
 {
     if (ereignis->type() == QEvent::FocusOut && !geschlossen_) {
         const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
-        if (verlaesst_box(grund)) {
-            if (objekt == txt_X1_0) txt_X1_0_LostFocus();
-            else if (objekt == txt_R1_a) txt_R1_a_LostFocus();
-            else if (objekt == txt_R1_b) txt_R1_b_LostFocus();
-            else if (objekt == txt_n1) txt_n1_LostFocus();
-            else if (objekt == txt_Nmax) txt_Nmax_LostFocus();
-            else if (objekt == txt_d1_plus) txt_d1_plus_LostFocus();
-            else if (objekt == txt_ort) txt_ort_LostFocus();
-            else if (objekt == txt_hoehe) txt_hoehe_LostFocus();
+        for (int i = 0; i < box_anzahl; ++i) {
+            if (objekt == boxen_[i] && verlaesst_box(grund)) {
+                box_verlassen(static_cast<Box>(i), grund);
+                break;
+            }
         }
     }
     return QMainWindow::eventFilter(objekt, ereignis);
 }
 
-// ------------------------------------------------------------ parameter entry
-
-// Steps 2 to 5 of every entry: any failure in them, a text that is no number
-// included, leads to the message and then to the box's failure path.
-template <class Schritte, class Fehlerpfad>
-void frm_grafik::eingabe(QLineEdit* box, Schritte schritte, Fehlerpfad fehlerpfad)
+void frm_grafik::box_verlassen(Box b, Qt::FocusReason grund)
 {
-    bool fehler = false;
-    try {
-        const std::optional<double> x = text_zu_zahl(box->text());
-        if (x) {
-            schritte(*x);
-        } else {
-            fehler = true;
-        }
-    } catch (...) {
-        fehler = true;
-    }
-    if (fehler) {
-        MsgBox(QStringLiteral("Unfug !"));
-        fehlerpfad();
+    // A click on a button ends the entry inside the mouse press. If the entry
+    // shows a message there, the button never sees its release and would stay
+    // pressed; once the message is closed the click is finished instead.
+    QPointer<QAbstractButton> geklickt =
+        grund == Qt::MouseFocusReason ? qobject_cast<QAbstractButton*>(QApplication::focusWidget()) : nullptr;
+    const int vorher = meldungen_;
+    kern_.LostFocus(b);
+    if (geklickt && meldungen_ != vorher) {
+        // After the press that is still being delivered.
+        QTimer::singleShot(0, this, [geklickt] {
+            if (geklickt) {
+                geklickt->setDown(false);
+                geklickt->click();
+            }
+        });
     }
 }
 
-void frm_grafik::txt_X1_0_LostFocus()
+QLineEdit* frm_grafik::box(Box b) const
 {
-    Module1_t& m = Module1;
-    eingabe(
-        txt_X1_0,
-        [&](double x) {
-            const double grenze = pruefe(m.X1_0 - m.S1 + 2);
-            if (x <= 1000 && x > grenze) {
-                m.X1_0 = x;
-                linse_berechnen();
-                Form_Resize();
-            } else {
-                // The lens moves so that its left vertex stands at x = 2.
-                const double mitte = grenze;
-                txt_X1_0->setText(zahl_zu_text(mitte));
-                m.X1_0 = mitte;
-                linse_berechnen();
-                Form_Resize();
-            }
-        },
-        [&] {
-            txt_X1_0->setText(QStringLiteral("25"));
-            m.X1_0 = 25;
-            ohne_meldung([this] {
-                linse_berechnen();
-                Form_Resize();
-            });
-        });
+    const int i = static_cast<int>(b);
+    return i >= 0 && i < box_anzahl ? boxen_[i] : nullptr;
 }
 
-// Both surfaces take the same radii: above half the lens height, at most 10000.
-void frm_grafik::radius_eingabe(QLineEdit* box, double& radius)
+std::string frm_grafik::Text(Box b) const
 {
-    Module1_t& m = Module1;
-    eingabe(
-        box,
-        [&](double x) {
-            if (x <= 10000 && x > m.D1 / 2.0) {
-                radius = x;
-                linse_berechnen();
-                Form_Resize();
-            } else {
-                box->setText(zahl_zu_text(radius));
-            }
-        },
-        [&] { box->setText(QStringLiteral("50")); });
+    return box(b)->text().toStdString();
 }
 
-void frm_grafik::txt_R1_a_LostFocus() { radius_eingabe(txt_R1_a, Module1.R1_a); }
-
-void frm_grafik::txt_R1_b_LostFocus() { radius_eingabe(txt_R1_b, Module1.R1_b); }
-
-void frm_grafik::txt_n1_LostFocus()
+void frm_grafik::Text_setzen(Box b, const std::string& text)
 {
-    Module1_t& m = Module1;
-    eingabe(
-        txt_n1,
-        [&](double x) {
-            if (x <= 20 && x >= 1) {
-                m.n1 = x;
-                linse_berechnen();
-                Form_Resize();
-            } else {
-                txt_n1->setText(zahl_zu_text(m.n1));
-            }
-        },
-        [&] { txt_n1->setText(zahl_zu_text(m.n1)); });
+    QLineEdit* feld = box(b);
+    feld->setText(QString::fromStdString(text));
+    feld->setCursorPosition(0);  // a long number shows its beginning
 }
 
-void frm_grafik::txt_Nmax_LostFocus()
+void frm_grafik::txt_ort_Visible(bool sichtbar)
 {
-    Module1_t& m = Module1;
-    eingabe(
-        txt_Nmax,
-        [&](double x) {
-            if (x <= 800 && x >= 80) {
-                // rint rounds halves to the even neighbour.
-                m.Nmax = Integer::aus(static_cast<long long>(std::rint(x)));
-                linse_berechnen();
-                Form_Resize();
-            } else {
-                txt_Nmax->setText(QStringLiteral("80"));
-            }
-        },
-        [&] { txt_Nmax->setText(QStringLiteral("80")); });
+    txt_ort->setVisible(sichtbar);
 }
 
-void frm_grafik::txt_d1_plus_LostFocus()
+void frm_grafik::txt_hoehe_Visible(bool sichtbar)
 {
-    Module1_t& m = Module1;
-    eingabe(
-        txt_d1_plus,
-        [&](double x) {
-            if (x <= 40 && x >= 0) {
-                m.d1_plus = x;
-                linse_berechnen();
-                Form_Resize();
-            } else {
-                txt_d1_plus->setText(QStringLiteral("0"));
-            }
-        },
-        [&] { txt_d1_plus->setText(QStringLiteral("0")); });
+    txt_hoehe->setVisible(sichtbar);
 }
 
-void frm_grafik::txt_ort_LostFocus()
+void frm_grafik::lbl_objekt_Visible(bool sichtbar)
 {
-    Module1_t& m = Module1;
-    eingabe(
-        txt_ort,
-        [&](double x) {
-            if (x >= 0 && x <= m.S1) {
-                m.obj_ort = x;
-                Form_Resize();
-            } else {
-                txt_ort->setText(QStringLiteral("0"));
-                m.obj_ort = 0;
-                Form_Resize();
-            }
-        },
-        [&] {
-            txt_ort->setText(QStringLiteral("0"));
-            m.obj_ort = 0;
-            neu_zeichnen();
-        });
+    lbl_objekt->setVisible(sichtbar);
 }
 
-void frm_grafik::txt_hoehe_LostFocus()
+void frm_grafik::lbl_cursor_position_Caption(const std::string& text)
 {
-    Module1_t& m = Module1;
-    eingabe(
-        txt_hoehe,
-        [&](double x) {
-            if (x <= 19 && x >= 0) {
-                m.obj_h = x;
-                Form_Resize();
-            } else {
-                txt_hoehe->setText(QStringLiteral("10"));
-                m.obj_h = 10;
-                Form_Resize();
-            }
-        },
-        [&] {
-            txt_hoehe->setText(QStringLiteral("10"));
-            m.obj_h = 10;
-            neu_zeichnen();
-        });
+    lbl_cursor_position->setText(QString::fromStdString(text));
 }
 
-// ------------------------------------------------- mode switches and commands
-
-void frm_grafik::opt_abbildung_Click()
+void frm_grafik::MsgBox(const std::string& text, std::function<void()> danach)
 {
-    txt_ort->setVisible(true);
-    txt_hoehe->setVisible(true);
-    lbl_objekt->setVisible(true);
-    neu_zeichnen();
-}
-
-void frm_grafik::opt_fokus_Click()
-{
-    txt_ort->setVisible(false);
-    txt_hoehe->setVisible(false);
-    lbl_objekt->setVisible(false);
-    neu_zeichnen();
-}
-
-void frm_grafik::chk_licht_Click()
-{
-    neu_zeichnen();
-}
-
-void frm_grafik::Form_MouseMove(QPointF logisch)
-{
-    // The platform hands single-precision positions in the user scale.
-    const QPointF welt = bild_.welt(logisch);
-    const float x = static_cast<float>(welt.x());
-    const float y = static_cast<float>(welt.y());
-    if (!std::isfinite(x) || !std::isfinite(y)) {
-        return;  // no scale yet
+    ++meldungen_;
+    meldung_zeigen(QString::fromStdString(text));
+    if (danach) {
+        danach();
     }
-    lbl_cursor_position->setText(cursor_text(x, y));
 }
 
 bool bild_in_zwischenablage(const QImage& bild)
@@ -685,21 +500,22 @@ bool bild_in_zwischenablage(const QImage& bild)
     return !angekommen.isNull() && angekommen.size() == bild.size();
 }
 
-void frm_grafik::mnu_copy_Click()
+void frm_grafik::Clipboard_Bild(std::function<void(bool)> fertig)
 {
-    if (bild_in_zwischenablage(bild_.Image())) {
-        MsgBox(QStringLiteral("Grafik in Zwischenablage"));
-    } else {
-        MsgBox(QStringLiteral("Grafik konnte nicht in die Zwischenablage gelegt werden"));
-    }
+    fertig(bild_in_zwischenablage(bild_.Image()));
 }
 
-void frm_grafik::mnu_Ende_Click()
+void frm_grafik::frm_info_Show()
 {
-    End();
+    ::frm_info_Show();
 }
 
-void frm_grafik::mnu_info_Click()
+void frm_grafik::End()
 {
-    frm_info_Show();
+    ::End();
+}
+
+void frm_grafik::Refresh()
+{
+    bereich_->update();
 }

@@ -2,7 +2,8 @@
 // The main window: the drawing of the scene, the strip of controls above it
 // and the menu. It is the form the redraw reads its mode switches from.
 
-#include "render/formular.h"
+#include "form/ansicht.h"
+#include "form/grafik_kern.h"
 
 #include <QFont>  // bild_flaeche.h uses QFont
 #include "render/bild_flaeche.h"
@@ -21,9 +22,6 @@ class QLineEdit;
 class QMenu;
 class QRadioButton;
 class frm_grafik;
-
-// Positions and sizes of the form are kept in twips; 15 twips make a pixel.
-constexpr int twips_zu_pixel(int twips) { return (twips + 7) / 15; }
 
 // A heading whose caption places its words over the boxes below by runs of
 // blanks. The caption stays the text; painting puts the first word at the
@@ -60,63 +58,48 @@ private:
     frm_grafik& form_;
 };
 
-// The heading captions, built from their runs of blanks.
-QString caption_eingabe();  // 88 characters
-QString caption_objekt();   // 30 characters
-
 // Puts the picture on the clipboard; true only when it arrived there.
 bool bild_in_zwischenablage(const QImage& bild);
 
-class frm_grafik : public QMainWindow, public Formular {
+class frm_grafik : public QMainWindow, public Ansicht {
     Q_OBJECT
 public:
     frm_grafik();
     ~frm_grafik() override;
 
-    // What the redraw reads and changes.
+    // What the redraw and the core read and change.
     Zeichenflaeche& flaeche() override { return bild_; }
     Flag opt_fokus_Value() const override;
     Flag opt_abbildung_Value() const override;
     int chk_licht_Value() const override;
     void lbl_virtuell_Visible(bool sichtbar) override;
+    std::string Text(Box box) const override;
+    void Text_setzen(Box box, const std::string& text) override;
+    void txt_ort_Visible(bool sichtbar) override;
+    void txt_hoehe_Visible(bool sichtbar) override;
+    void lbl_objekt_Visible(bool sichtbar) override;
+    void lbl_cursor_position_Caption(const std::string& text) override;
+    void MsgBox(const std::string& text, std::function<void()> danach) override;
+    void Clipboard_Bild(std::function<void(bool)> fertig) override;
+    void frm_info_Show() override;
+    void End() override;
+    void Refresh() override;
 
-    void Form_Load();
-    void Form_Activate() {}
-    // The one redraw; a run-time error passes to the caller, the window shows
-    // what was drawn up to the failing step.
-    void Form_Resize();
-    // A redraw with no entry handler above it: an error ends it silently.
-    void neu_zeichnen();
-    void Form_MouseMove(QPointF logisch);
-
-    void txt_X1_0_LostFocus();
-    void txt_R1_a_LostFocus();
-    void txt_R1_b_LostFocus();
-    void txt_n1_LostFocus();
-    void txt_Nmax_LostFocus();
-    void txt_d1_plus_LostFocus();
-    void txt_ort_LostFocus();
-    void txt_hoehe_LostFocus();
-
-    void opt_abbildung_Click();
-    void opt_fokus_Click();
-    void chk_licht_Click();
-    void mnu_copy_Click();
-    void mnu_Ende_Click();
-    void mnu_info_Click();
+    // The handlers behind the controls.
+    GrafikKern& kern() { return kern_; }
 
     // Every message box of the program goes through here; tests replace it.
     static std::function<void(const QString&)> meldung_ersatz;
-    static void MsgBox(const QString& text);
+    static void meldung_zeigen(const QString& text);
 
     BildFlaeche& bild() { return bild_; }
     Zeichenbereich* bereich() const { return bereich_; }
-    // How many redraws have started; lets one see whether a handler redrew.
-    int neuzeichnungen() const { return neuzeichnungen_; }
     // Closed through the frame (or by End) and waiting to be deleted.
     bool geschlossen() const { return geschlossen_; }
     // Hands the surface the client size and the outer window size.
     void flaeche_anpassen();
+    // The box that belongs to an entry handler, or nullptr.
+    QLineEdit* box(Box b) const;
 
     // The controls, named as on the form.
     QCheckBox* chk_licht;
@@ -147,14 +130,14 @@ protected:
     bool focusNextPrevChild(bool vorwaerts) override;
 
 private:
-    template <class Schritte, class Fehlerpfad>
-    void eingabe(QLineEdit* box, Schritte schritte, Fehlerpfad fehlerpfad);
-    void radius_eingabe(QLineEdit* box, double& radius);
+    void box_verlassen(Box b, Qt::FocusReason grund);
     void fenster_melden();
     int fensterzustand() const;
 
     BildFlaeche bild_;
+    GrafikKern kern_;
     Zeichenbereich* bereich_;
-    int neuzeichnungen_ = 0;
+    QLineEdit* boxen_[box_anzahl] = {};
+    int meldungen_ = 0;
     bool geschlossen_ = false;
 };

@@ -1,0 +1,276 @@
+#include "form/grafik_kern.h"
+
+#include "form/zahltext.h"
+#include "lens/module1.h"
+#include "render/szene.h"
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+const std::string unfug = "Unfug !";
+const std::string kopiert = "Grafik in Zwischenablage";
+const std::string nicht_kopiert = "Grafik konnte nicht in die Zwischenablage gelegt werden";
+
+// A redraw error where nobody can handle it: ends silently, the picture keeps
+// what was drawn, the program goes on.
+template <class F>
+void ohne_meldung(F schritte)
+{
+    try {
+        schritte();
+    } catch (const Laufzeitfehler&) {
+    }
+}
+
+}  // namespace
+
+GrafikKern::GrafikKern(Ansicht& ansicht) : ansicht_(ansicht) {}
+
+void GrafikKern::Form_Load()
+{
+    startwerte_setzen();
+}
+
+void GrafikKern::Form_Resize()
+{
+    ++neuzeichnungen_;
+    // Whatever was drawn before an error is shown as well.
+    struct Zeigen {
+        Ansicht& a;
+        ~Zeigen() { a.Refresh(); }
+    } zeigen{ansicht_};
+    ::Form_Resize(ansicht_);
+}
+
+void GrafikKern::neu_zeichnen()
+{
+    ohne_meldung([this] { Form_Resize(); });
+}
+
+void GrafikKern::Form_MouseMove(float X, float Y)
+{
+    if (!std::isfinite(X) || !std::isfinite(Y)) {
+        return;  // no scale yet
+    }
+    ansicht_.lbl_cursor_position_Caption(cursor_text(X, Y));
+}
+
+// ------------------------------------------------------------ parameter entry
+
+// Steps 2 to 5 of every entry: any failure in them, a text that is no number
+// included, shows the message; once it is closed the box's failure path runs.
+template <class Schritte, class Fehlerpfad>
+void GrafikKern::eingabe(Box box, Schritte schritte, Fehlerpfad fehlerpfad)
+{
+    bool fehler = false;
+    try {
+        const std::optional<double> x = text_zu_zahl(ansicht_.Text(box));
+        if (x) {
+            schritte(*x);
+        } else {
+            fehler = true;
+        }
+    } catch (...) {
+        fehler = true;
+    }
+    if (fehler) {
+        ansicht_.MsgBox(unfug, fehlerpfad);
+    }
+}
+
+void GrafikKern::txt_X1_0_LostFocus()
+{
+    Module1_t& m = Module1;
+    eingabe(
+        Box::X1_0,
+        [&](double x) {
+            const double grenze = pruefe(m.X1_0 - m.S1 + 2);
+            if (x <= 1000 && x > grenze) {
+                m.X1_0 = x;
+            } else {
+                // The lens moves so that its left vertex stands at x = 2.
+                ansicht_.Text_setzen(Box::X1_0, zahl_zu_text(grenze));
+                m.X1_0 = grenze;
+            }
+            linse_berechnen();
+            Form_Resize();
+        },
+        [this] {
+            ansicht_.Text_setzen(Box::X1_0, "25");
+            Module1.X1_0 = 25;
+            ohne_meldung([this] {
+                linse_berechnen();
+                Form_Resize();
+            });
+        });
+}
+
+// Both surfaces take the same radii: above half the lens height, at most 10000.
+void GrafikKern::radius_eingabe(Box box, double& radius)
+{
+    eingabe(
+        box,
+        [&](double x) {
+            if (x <= 10000 && x > Module1.D1 / 2.0) {
+                radius = x;
+                linse_berechnen();
+                Form_Resize();
+            } else {
+                ansicht_.Text_setzen(box, zahl_zu_text(radius));
+            }
+        },
+        [this, box] { ansicht_.Text_setzen(box, "50"); });
+}
+
+void GrafikKern::txt_R1_a_LostFocus() { radius_eingabe(Box::R1_a, Module1.R1_a); }
+
+void GrafikKern::txt_R1_b_LostFocus() { radius_eingabe(Box::R1_b, Module1.R1_b); }
+
+void GrafikKern::txt_n1_LostFocus()
+{
+    Module1_t& m = Module1;
+    eingabe(
+        Box::n1,
+        [&](double x) {
+            if (x <= 20 && x >= 1) {
+                m.n1 = x;
+                linse_berechnen();
+                Form_Resize();
+            } else {
+                ansicht_.Text_setzen(Box::n1, zahl_zu_text(m.n1));
+            }
+        },
+        [this] { ansicht_.Text_setzen(Box::n1, zahl_zu_text(Module1.n1)); });
+}
+
+void GrafikKern::txt_Nmax_LostFocus()
+{
+    Module1_t& m = Module1;
+    eingabe(
+        Box::Nmax,
+        [&](double x) {
+            if (x <= 800 && x >= 80) {
+                // rint rounds halves to the even neighbour.
+                m.Nmax = Integer::aus(static_cast<long long>(std::rint(x)));
+                linse_berechnen();
+                Form_Resize();
+            } else {
+                ansicht_.Text_setzen(Box::Nmax, "80");
+            }
+        },
+        [this] { ansicht_.Text_setzen(Box::Nmax, "80"); });
+}
+
+void GrafikKern::txt_d1_plus_LostFocus()
+{
+    Module1_t& m = Module1;
+    eingabe(
+        Box::d1_plus,
+        [&](double x) {
+            if (x <= 40 && x >= 0) {
+                m.d1_plus = x;
+                linse_berechnen();
+                Form_Resize();
+            } else {
+                ansicht_.Text_setzen(Box::d1_plus, "0");
+            }
+        },
+        [this] { ansicht_.Text_setzen(Box::d1_plus, "0"); });
+}
+
+void GrafikKern::txt_ort_LostFocus()
+{
+    Module1_t& m = Module1;
+    eingabe(
+        Box::ort,
+        [&](double x) {
+            if (x >= 0 && x <= m.S1) {
+                m.obj_ort = x;
+            } else {
+                ansicht_.Text_setzen(Box::ort, "0");
+                m.obj_ort = 0;
+            }
+            Form_Resize();
+        },
+        [this] {
+            ansicht_.Text_setzen(Box::ort, "0");
+            Module1.obj_ort = 0;
+            neu_zeichnen();
+        });
+}
+
+void GrafikKern::txt_hoehe_LostFocus()
+{
+    Module1_t& m = Module1;
+    eingabe(
+        Box::hoehe,
+        [&](double x) {
+            if (x <= 19 && x >= 0) {
+                m.obj_h = x;
+            } else {
+                ansicht_.Text_setzen(Box::hoehe, "10");
+                m.obj_h = 10;
+            }
+            Form_Resize();
+        },
+        [this] {
+            ansicht_.Text_setzen(Box::hoehe, "10");
+            Module1.obj_h = 10;
+            neu_zeichnen();
+        });
+}
+
+void GrafikKern::LostFocus(Box box)
+{
+    switch (box) {
+    case Box::X1_0: txt_X1_0_LostFocus(); break;
+    case Box::R1_a: txt_R1_a_LostFocus(); break;
+    case Box::R1_b: txt_R1_b_LostFocus(); break;
+    case Box::n1: txt_n1_LostFocus(); break;
+    case Box::Nmax: txt_Nmax_LostFocus(); break;
+    case Box::d1_plus: txt_d1_plus_LostFocus(); break;
+    case Box::ort: txt_ort_LostFocus(); break;
+    case Box::hoehe: txt_hoehe_LostFocus(); break;
+    }
+}
+
+// ------------------------------------------------- mode switches and commands
+
+void GrafikKern::opt_abbildung_Click()
+{
+    ansicht_.txt_ort_Visible(true);
+    ansicht_.txt_hoehe_Visible(true);
+    ansicht_.lbl_objekt_Visible(true);
+    neu_zeichnen();
+}
+
+void GrafikKern::opt_fokus_Click()
+{
+    ansicht_.txt_ort_Visible(false);
+    ansicht_.txt_hoehe_Visible(false);
+    ansicht_.lbl_objekt_Visible(false);
+    neu_zeichnen();
+}
+
+void GrafikKern::chk_licht_Click()
+{
+    neu_zeichnen();
+}
+
+void GrafikKern::mnu_copy_Click()
+{
+    // A failed copy never claims success.
+    ansicht_.Clipboard_Bild([this](bool angekommen) { ansicht_.MsgBox(angekommen ? kopiert : nicht_kopiert, {}); });
+}
+
+void GrafikKern::mnu_Ende_Click()
+{
+    ansicht_.End();
+}
+
+void GrafikKern::mnu_info_Click()
+{
+    ansicht_.frm_info_Show();
+}

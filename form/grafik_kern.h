@@ -1,0 +1,52 @@
+#pragma once
+// The main window's behaviour without widgets: the eight entry handlers with
+// their range tests, resets and failure paths, the mode switches, the check
+// box, the cursor readout and the menu commands. A front end forwards its
+// events here and shows what the core sets through its Ansicht.
+
+#include "ansicht.h"
+
+class GrafikKern {
+public:
+    explicit GrafikKern(Ansicht& ansicht);
+
+    // Start-up values of every input and the first lens calculation.
+    void Form_Load();
+    // The one redraw. A run-time error passes to the caller; the picture
+    // keeps what was drawn up to the failing step.
+    void Form_Resize();
+    // A redraw with no entry handler above it (resize, minimize, mode
+    // switch, check box): an error ends it silently.
+    void neu_zeichnen();
+    // The pointer in world coordinates of the current scale.
+    void Form_MouseMove(float X, float Y);
+
+    void txt_X1_0_LostFocus();
+    void txt_R1_a_LostFocus();
+    void txt_R1_b_LostFocus();
+    void txt_n1_LostFocus();
+    void txt_Nmax_LostFocus();
+    void txt_d1_plus_LostFocus();
+    void txt_ort_LostFocus();
+    void txt_hoehe_LostFocus();
+    // The handler of the given box.
+    void LostFocus(Box box);
+
+    void opt_abbildung_Click();
+    void opt_fokus_Click();
+    void chk_licht_Click();
+    void mnu_copy_Click();
+    void mnu_Ende_Click();
+    void mnu_info_Click();
+
+    // How many redraws have started; lets one see whether a handler redrew.
+    int neuzeichnungen() const { return neuzeichnungen_; }
+
+private:
+    template <class Schritte, class Fehlerpfad>
+    void eingabe(Box box, Schritte schritte, Fehlerpfad fehlerpfad);
+    void radius_eingabe(Box box, double& radius);
+
+    Ansicht& ansicht_;
+    int neuzeichnungen_ = 0;
+};
