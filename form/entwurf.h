@@ -25,6 +25,10 @@ struct Steuerelement {
     int tab_index;
     bool sichtbar;     // at start
     bool fett;
+    // For screen readers: what the control is (empty where a label's own,
+    // changing text says it), and what it holds or does.
+    const char* zugang_name;
+    const char* zugang_beschreibung;
 };
 
 // In the order in which the form defines them.
@@ -34,6 +38,13 @@ extern const Steuerelement steuerelemente[anzahl];
 // The entry box of a handler, and the other controls by name.
 const Steuerelement& box(Box b);
 const Steuerelement& element(const char* name);
+
+// The drawing, for screen readers.
+inline constexpr const char* grafik_name = "Grafik";
+inline constexpr const char* grafik_beschreibung =
+    "Die Linse mit den Hauptebenen H und H', den Brennpunkten F und F' der dicken Linse (blau) und der "
+    "d\u00fcnnen Linse (schwarz) und, je nach Modus, den Lichtstrahlen oder Gegenstand und Bild. Die Position "
+    "des Mauszeigers in der Grafik steht im Feld Cursorposition.";
 
 // The menu: "&" marks the access key.
 inline constexpr const char* mnu_Datei = "&Datei";

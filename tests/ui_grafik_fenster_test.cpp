@@ -2,6 +2,7 @@
 // cursor readout, clipboard, message boxes and its life cycle.
 #include "ui_grafik_hilfe.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QMenu>
@@ -163,6 +164,33 @@ TEST_F(Fenster, TabVisitsTheControlsInOrder)
         EXPECT_EQ(QApplication::focusWidget(), w) << w->objectName().toStdString();
     }
     EXPECT_TRUE(meldungen.isEmpty());
+}
+
+TEST_F(Fenster, ScreenReadersHearWhatEachControlHolds)
+{
+    const auto name = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    };
+    const auto beschreibung = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+    };
+    EXPECT_EQ(name(f->txt_X1_0), QStringLiteral("Linse: Ort (x der Linsenmitte)"));
+    EXPECT_EQ(name(f->txt_hoehe), QStringLiteral("Objekt: H\u00f6he (H\u00f6he des Gegenstands)"));
+    EXPECT_TRUE(beschreibung(f->txt_R1_a).contains(QStringLiteral("10000")));
+    QStringList namen;
+    for (QLineEdit* box : {f->txt_X1_0, f->txt_R1_a, f->txt_R1_b, f->txt_n1, f->txt_Nmax, f->txt_d1_plus,
+                           f->txt_ort, f->txt_hoehe}) {
+        EXPECT_TRUE(beschreibung(box).startsWith(QStringLiteral("Erlaubt: "))) << box->objectName().toStdString();
+        namen << name(box);
+    }
+    namen.removeDuplicates();
+    EXPECT_EQ(namen.size(), 8);
+    EXPECT_EQ(name(f->opt_abbildung), QStringLiteral("Abbildung"));
+    EXPECT_EQ(name(f->bereich()), QStringLiteral("Grafik"));
+    EXPECT_TRUE(beschreibung(f->bereich()).contains(QStringLiteral("Cursorposition")));
+    // The readout says where the pointer is, not what the label is called.
+    QTest::mouseMove(f->bereich(), QPoint(100, 300));
+    EXPECT_EQ(name(f->lbl_cursor_position), f->lbl_cursor_position->text());
 }
 
 TEST_F(Fenster, MenuTree)

@@ -266,8 +266,15 @@ frm_grafik::frm_grafik() : kern_(*this)
 
     // At start the focus mode: no object inputs, no notice.
     for (QWidget* w : c->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        w->setVisible(entwurf::element(w->objectName().toUtf8().constData()).sichtbar);
+        const entwurf::Steuerelement& e = entwurf::element(w->objectName().toUtf8().constData());
+        w->setVisible(e.sichtbar);
+        if (*e.zugang_name != '\0') {
+            w->setAccessibleName(QString::fromUtf8(e.zugang_name));
+        }
+        w->setAccessibleDescription(QString::fromUtf8(e.zugang_beschreibung));
     }
+    bereich_->setAccessibleName(QString::fromUtf8(entwurf::grafik_name));
+    bereich_->setAccessibleDescription(QString::fromUtf8(entwurf::grafik_beschreibung));
 
     // Tab order by TabIndex; labels take no focus.
     QList<std::pair<int, QWidget*>> reihe;
