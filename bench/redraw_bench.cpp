@@ -1,7 +1,7 @@
 // Cost of one full redraw into the window's picture, and of its ray part
 // compared with the bare march of the same rays.
 #include "lens/module1.h"
-#include "render/bild_flaeche.h"
+#include "ui/bild_flaeche.h"
 #include "render/formular.h"
 #include "render/szene.h"
 

@@ -121,10 +121,13 @@ TEST_F(Eingabe, RedrawsWithNobodyAboveThemFailSilentlyAndTheNextEntryRedraws)
     EXPECT_TRUE(meldungen.isEmpty());
     EXPECT_EQ(f->bild().Image(), bild);
 
-    // A resize, and the failure paths of the object boxes, also stay quiet.
+    // A resize, and the failure paths of the object boxes, also stay quiet;
+    // the old drawing stays where it was, the new strips are background.
     f->resize(f->width() + 40, f->height() + 30);
     QCoreApplication::processEvents();
     EXPECT_TRUE(meldungen.isEmpty());
+    ASSERT_EQ(f->bild().Image().size(), bild.size() + QSize(40, 30));
+    EXPECT_EQ(f->bild().Image().copy(QRect(QPoint(0, 0), bild.size())), bild);
     eingeben(f->txt_ort, QStringLiteral("?"));
     EXPECT_EQ(meldungen, QStringList{unfug});
     EXPECT_EQ(f->txt_ort->text(), QStringLiteral("0"));

@@ -687,7 +687,7 @@ bool bild_in_zwischenablage(const QImage& bild)
 
 void frm_grafik::mnu_copy_Click()
 {
-    if (bild_in_zwischenablage(bild_.Image())) {
+    if (bild_in_zwischenablage(bild_.kopie())) {
         MsgBox(QStringLiteral("Grafik in Zwischenablage"));
     } else {
         MsgBox(QStringLiteral("Grafik konnte nicht in die Zwischenablage gelegt werden"));

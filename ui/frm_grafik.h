@@ -4,8 +4,7 @@
 
 #include "render/formular.h"
 
-#include <QFont>  // bild_flaeche.h uses QFont
-#include "render/bild_flaeche.h"
+#include "ui/bild_flaeche.h"
 
 #include <QLabel>
 #include <QList>
