@@ -255,6 +255,8 @@ TEST_F(Fenster, CopyPutsThePictureOnTheClipboardAndConfirms)
     EXPECT_EQ(meldungen, QStringList{QStringLiteral("Grafik in Zwischenablage")});
     const QImage kopie = ablage->image();
     ASSERT_FALSE(kopie.isNull());
+    // A picture of its own: one sharing the pixels would make the next redraw copy them.
+    EXPECT_NE(kopie.constBits(), f->bild().Image().constBits());
     EXPECT_EQ(kopie.size(), f->bild().Image().size());
     EXPECT_EQ(kopie.convertToFormat(QImage::Format_RGB32), f->bild().Image().convertToFormat(QImage::Format_RGB32));
 
