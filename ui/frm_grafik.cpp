@@ -333,6 +333,11 @@ frm_grafik::frm_grafik()
     connect(mnu_info, &QAction::triggered, this, [this] { mnu_info_Click(); });
 
     resize(twips_zu_pixel(client_breite), twips_zu_pixel(client_hoehe) + menuBar()->sizeHint().height());
+    // Qt keeps a backing store of the whole window, four bytes a device pixel,
+    // which a larger window than the largest picture would only fill with an
+    // enlarged copy of it: at the window system's 32767 a side, gigabytes.
+    const int groesste = static_cast<int>(Rasterbild::groesste_kante / devicePixelRatioF());
+    setMaximumSize(groesste, groesste);
     txt_X1_0->setFocus(Qt::OtherFocusReason);
 
     Form_Load();
