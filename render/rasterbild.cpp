@@ -96,9 +96,15 @@ constexpr Lauf muster_laeufe[4] = {
 };
 
 // Eight pixels a step: the fixed inner count lets the compiler store them as
-// vectors even where it does not vectorise loops by itself (-O2).
+// vectors even where it does not vectorise loops by itself (-O2). A colour
+// of four equal bytes, the usual white background among them, goes to
+// memset, which the C library tunes to the processor.
 void fuellen(std::uint32_t* p, std::size_t n, std::uint32_t farbe)
 {
+    if ((farbe & 0xFFu) * 0x01010101u == farbe) {
+        std::memset(p, static_cast<int>(farbe & 0xFFu), n * sizeof(std::uint32_t));
+        return;
+    }
     std::size_t i = 0;
     for (; i + 8 <= n; i += 8) {
         for (std::size_t k = 0; k < 8; ++k) {
