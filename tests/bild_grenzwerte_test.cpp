@@ -2,7 +2,7 @@
 // a sane picture, in both modes with the rays on.
 
 #include "lens/module1.h"
-#include "render/bild_flaeche.h"
+#include "ui/bild_flaeche.h"
 #include "render/formular.h"
 #include "render/szene.h"
 
