@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -49,6 +50,12 @@ struct Grenzfall {
     std::function<void(Module1_t&)> setzen;
     bool linse_sichtbar = true;
 };
+
+// A failing case reports its name, not the bytes of the struct.
+void PrintTo(const Grenzfall& fall, std::ostream* aus)
+{
+    *aus << fall.name;
+}
 
 class Grenzwerte : public ::testing::TestWithParam<Grenzfall> {
 protected:
