@@ -165,6 +165,8 @@ TEST_F(Abbildung, FaecherAusDerGegenstandsspitze)
         }
     }
     EXPECT_NEAR(y_bei_F, 0, 0.03);
+    // The fan lies over the lens outline.
+    EXPECT_LT(letzter_umrissaufruf(form.s.aufrufe), erster_strahlpunkt(form.s.aufrufe));
     for (const Aufruf& a : form.s.aufrufe) {
         if (a.art == Aufruf::PSet && a.farbe != farbe::gelb) {
             ASSERT_EQ(a.breite, 1);
