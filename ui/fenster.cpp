@@ -4,7 +4,10 @@
 #include "ui/frm_grafik.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPointer>
 
 namespace {
@@ -45,4 +48,28 @@ void End()
         offen->close();
     }
     QCoreApplication::quit();
+}
+
+void zwischenablage_uebergeben()
+{
+    QClipboard* ablage = QGuiApplication::clipboard();
+    if (ablage == nullptr || !ablage->ownsClipboard()) {
+        return;
+    }
+    const QImage bild = ablage->image();
+    if (bild.isNull()) {
+        return;
+    }
+    // A bitmap file is written in a few milliseconds, where PNG or the whole
+    // list of image formats would keep the program alive for a second or more
+    // after its windows have gone.
+    QByteArray bmp;
+    QBuffer puffer(&bmp);
+    puffer.open(QIODevice::WriteOnly);
+    if (!bild.save(&puffer, "BMP")) {
+        return;
+    }
+    auto* daten = new QMimeData;
+    daten->setData(QStringLiteral("image/bmp"), bmp);
+    ablage->setMimeData(daten);
 }

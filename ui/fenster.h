@@ -20,3 +20,9 @@ void frm_info_Unload();
 
 // Ends the program at once, closing both windows.
 void End();
+
+// Called once the event loop has ended: when the program owns the clipboard,
+// its picture is offered as one ready bitmap, so that a clipboard manager
+// taking it over at exit copies bytes instead of having every image format
+// encoded while the windows are already gone.
+void zwischenablage_uebergeben();
