@@ -14,6 +14,15 @@ namespace {
 QPointer<frm_grafik> hauptfenster;
 }
 
+QFont formular_schrift()
+{
+    QFont schrift = QApplication::font();
+    schrift.setPointSizeF(8.25);
+    schrift.setBold(false);
+    schrift.setItalic(false);
+    return schrift;
+}
+
 frm_grafik* frm_grafik_Instanz()
 {
     // A window closed through its frame is gone for the program even while

@@ -2,8 +2,12 @@
 // The program's windows: exactly one main window and at most one info window,
 // reached by every handler through these functions.
 
+class QFont;
 class frm_grafik;
 class frm_info;
+
+// The font of both forms: the platform's default face at 8.25 points, regular.
+QFont formular_schrift();
 
 // The open main window, or nullptr after the user closed it through its frame.
 frm_grafik* frm_grafik_Instanz();

@@ -190,7 +190,8 @@ IWID=$(timeout 10 xdotool search --sync --onlyvisible --name "Vandrel - Info" 2>
 [ -n "$IWID" ] || fehler "'&Info' öffnet kein Fenster 'Vandrel - Info'"
 eval "$(xdotool getwindowgeometry --shell "$IWID" | sed 's/^/I_/')"
 echo "Info-Fenster $IWID bei $I_X,$I_Y, $I_WIDTH x $I_HEIGHT"
-[ "$I_WIDTH" -eq 459 ] && [ "$I_HEIGHT" -eq 598 ] || fehler "Info-Fenster $I_WIDTH x $I_HEIGHT statt 459 x 598"
+# 6885 x 8970 twips, grown by a quarter so that every caption fits in the form font.
+[ "$I_WIDTH" -eq 574 ] && [ "$I_HEIGHT" -eq 748 ] || fehler "Info-Fenster $I_WIDTH x $I_HEIGHT statt 574 x 748"
 # Its formula pictures are drawn in their own near-black ink.
 for _ in $(seq 50); do
     foto 4_info.png
