@@ -5,6 +5,7 @@
 #include "ui/frm_grafik.h"
 #include "ui/frm_info.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPointer>
@@ -337,6 +338,10 @@ TEST_F(InfoFenster, BildfelderZeigenIhreFormelOben_Links)
         EXPECT_EQ(f.feld->backgroundRole(), QPalette::Base);
         EXPECT_NE(f.feld->frameShape(), QFrame::NoFrame);
         EXPECT_EQ(f.feld->focusPolicy(), Qt::TabFocus);
+        // A screen reader hears which formula it is, and the formula itself.
+        QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(f.feld);
+        EXPECT_TRUE(zugang->text(QAccessible::Name).startsWith(QStringLiteral("Formel ")));
+        EXPECT_TRUE(zugang->text(QAccessible::Description).contains(QStringLiteral(" durch ")));
         // Drawn unscaled: the bitmap's ink appears inside the box's frame at
         // the upper left, and the box's far corner stays paper.
         const QImage gezeigt = f.feld->grab().toImage();

@@ -100,20 +100,28 @@ frm_info::frm_info() : QWidget(nullptr)
 
     Picture2 = new Bildfeld(this);
     Picture2->setPixmap(QPixmap::fromImage(formeln::f_duenn()));
+    Picture2->setAccessibleName(QStringLiteral("Formel der dünnen Linse"));
+    Picture2->setAccessibleDescription(QStringLiteral("f = r1 mal r2 durch ((n minus 1) mal (r1 plus r2))"));
     Label7 = beschriftung(this, QStringLiteral("Brennweite dünne Linse nach Vandrelmacherformel: ²"));
     Label12 = beschriftung(this, QStringLiteral("( F  in Grafik schwarz )"));
 
     Picture1 = new Bildfeld(this);
     Picture1->setPixmap(QPixmap::fromImage(formeln::f_dick()));
+    Picture1->setAccessibleName(QStringLiteral("Formel der dicken Linse"));
+    Picture1->setAccessibleDescription(QStringLiteral("f dick = n mal r1 mal r2 durch ((n minus 1) mal [n mal (r1 plus r2) plus (n minus 1) mal d])"));
     Label4 = beschriftung(this, QStringLiteral("Brennweite dicke Linse: ³"));
     Label13 = beschriftung(this, QStringLiteral("( F  in Grafik blau )"));
 
     Picture3 = new Bildfeld(this);
     Picture3->setPixmap(QPixmap::fromImage(formeln::sh_links()));
+    Picture3->setAccessibleName(QStringLiteral("Formel des Abstands SH"));
+    Picture3->setAccessibleDescription(QStringLiteral("SH = r1 mal d durch (n mal (r1 plus r2) minus (n minus 1) mal d)"));
     Label5 = beschriftung(this, QStringLiteral("Abstand Hauptebene links zu Scheitel links: ³"));
 
     Picture4 = new Bildfeld(this);
     Picture4->setPixmap(QPixmap::fromImage(formeln::sh_rechts()));
+    Picture4->setAccessibleName(QStringLiteral("Formel des Abstands S'H'"));
+    Picture4->setAccessibleDescription(QStringLiteral("S'H' = r2 mal d durch (n mal (r1 plus r2) minus (n minus 1) mal d)"));
     Label6 = beschriftung(this, QStringLiteral("Abstand Hauptebene rechts zu Scheitel rechts: ³"));
 
     Label8 = beschriftung(this, legende);
@@ -127,6 +135,7 @@ frm_info::frm_info() : QWidget(nullptr)
         cmd_ok->setFont(f);
     }
     // A plain window gives a button no Enter key of its own; the space bar works anyway.
+    cmd_ok->setAccessibleDescription(QStringLiteral("Schließt das Info-Fenster"));
     cmd_ok->setAutoDefault(true);
     cmd_ok->setDefault(true);
     connect(cmd_ok, &QPushButton::clicked, this, &frm_info::cmd_ok_Click);
