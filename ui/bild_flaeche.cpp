@@ -4,6 +4,12 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+QFont formschrift(QFont grundschrift)
+{
+    grundschrift.setPointSizeF(8.25);
+    return grundschrift;
+}
+
 void BildFlaeche::schrift_setzen(const QFont& schrift)
 {
     schrift_ = schrift;

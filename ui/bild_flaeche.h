@@ -7,8 +7,14 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPalette>
 #include <QPointF>
 #include <QSize>
+
+// The main window's font, in which the picture's text is written too: the
+// platform's default face at the classic 8.25 points, so that the captions
+// fit the design sizes of their controls.
+QFont formschrift(QFont grundschrift);
 
 class BildFlaeche : public Rasterbild {
 public:
@@ -23,6 +29,11 @@ public:
     void systemfarben_setzen(const QColor& fensterhintergrund, const QColor& schaltflaechentext)
     {
         Rasterbild::systemfarben_setzen(fensterhintergrund.rgb(), schaltflaechentext.rgb());
+    }
+    // The window's background is the palette's Base, as behind text boxes.
+    void systemfarben_setzen(const QPalette& palette)
+    {
+        systemfarben_setzen(palette.color(QPalette::Base), palette.color(QPalette::ButtonText));
     }
     // The font that Print uses; without one, the application's.
     void schrift_setzen(const QFont& schrift);
