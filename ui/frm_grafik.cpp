@@ -393,6 +393,18 @@ void frm_grafik::changeEvent(QEvent* ereignis)
     }
 }
 
+void frm_grafik::resizeEvent(QResizeEvent* ereignis)
+{
+    QMainWindow::resizeEvent(ereignis);
+    // A window manager keeps the window within its maximum size; without one
+    // the window system may still make it larger, and Qt's backing store
+    // would grow with it. The window goes back to its largest size at once.
+    const QSize groesste = maximumSize();
+    if (width() > groesste.width() || height() > groesste.height()) {
+        resize(size().boundedTo(groesste));
+    }
+}
+
 void frm_grafik::closeEvent(QCloseEvent* ereignis)
 {
     QMainWindow::closeEvent(ereignis);

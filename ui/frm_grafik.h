@@ -129,6 +129,7 @@ public:
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void changeEvent(QEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
     bool focusNextPrevChild(bool vorwaerts) override;
 

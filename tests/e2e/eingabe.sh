@@ -182,6 +182,24 @@ echo "Linse nach X1_0 = 80: x $hx0..$hx1 (um $((hx0 - gx0)) Pixel, erwartet $ver
 nahe $((hx0 - gx0)) "$verschiebung" 2 || fehler "linker Scheitel um $((hx0 - gx0)) statt $verschiebung Pixel verschoben"
 nahe $((hx1 - gx1)) "$verschiebung" 2 || fehler "rechter Scheitel um $((hx1 - gx1)) statt $verschiebung Pixel verschoben"
 
+# ---- 3b. a bad radius left by a click on "Abbildung": after "Unfug !" and OK
+# the click is finished, the imaging mode shows the object
+
+GRUEN=008000     # object and image
+read -r n _ < <(im_fenster 3_verschoben.png $GRUEN)
+[ "$n" -eq 0 ] || fehler "Objekt gezeichnet, obwohl 'Fokus' gewählt ist"
+# The Tab after the position put the focus into r 1 with its text selected.
+xdotool type --delay 50 "abc"
+# "Abbildung" stands at (6840, 360) twips.
+xdotool mousemove --sync $((X + 456 + 8)) $((OBEN + 24 + 12)) click 1
+BOX=$(timeout 10 xdotool search --sync --onlyvisible --name "^Vandrel$" 2>/dev/null | head -n 1)
+[ -n "$BOX" ] || fehler "nach 'abc' in r 1 und dem Klick auf 'Abbildung' kein 'Unfug !'"
+xdotool windowfocus --sync "$BOX" 2>/dev/null || true
+xdotool key Return
+warte_auf 3b_abbildung.png $GRUEN '[ "$n" -gt 100 ]' \
+    || fehler "nach OK ist 'Abbildung' nicht gewählt: kein Objekt gezeichnet"
+echo "nach 'Unfug !' ist der Klick auf 'Abbildung' ausgeführt"
+
 # ---- 4. the info window from the menu, closed again with Enter
 
 xdotool windowfocus --sync "$WID" 2>/dev/null || true
@@ -216,6 +234,16 @@ done
 [ "$weg" -eq 1 ] || fehler "Enter auf OK schließt das Info-Fenster nicht"
 xdotool search --onlyvisible --name "Geometrische Optik" >/dev/null 2>&1 || fehler "nach OK ist das Hauptfenster weg"
 kill -0 "$PROG_PID" 2>/dev/null || fehler "das Programm ist während des Tests beendet"
+
+# ---- 4b. the window system's largest size: the window goes back to its own
+# largest one (8192 device pixels a side) and keeps answering
+
+xdotool windowsize "$WID" 32767 32767 2>/dev/null || true
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$WID" | sed 's/^/G_/')"
+echo "nach 32767 x 32767: $G_WIDTH x $G_HEIGHT"
+[ "$G_WIDTH" -le 8192 ] && [ "$G_HEIGHT" -le 8192 ] || fehler "das Fenster bleibt $G_WIDTH x $G_HEIGHT groß"
+kill -0 "$PROG_PID" 2>/dev/null || fehler "das Programm ist nach der Vergrößerung beendet"
 
 # ---- 5. a copy of the drawing, then "Ende": the program is gone at once and
 # the clipboard manager has the picture
