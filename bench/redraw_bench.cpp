@@ -1,10 +1,11 @@
 // Cost of one full redraw into the window's picture, and of its ray part
 // compared with the bare march of the same rays.
 #include "lens/module1.h"
-#include "render/bild_flaeche.h"
+#include "ui/bild_flaeche.h"
 #include "render/formular.h"
 #include "render/szene.h"
 
+#include <QClipboard>
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
@@ -128,6 +129,25 @@ void BM_Strahlen_Bild(benchmark::State& state)
     }
 }
 
+// A redraw right after "Kopieren": the clipboard holds the picture.
+void BM_Neuzeichnen_nach_Kopie(benchmark::State& state)
+{
+    szene_setzen(800, 10000);
+    BildFlaeche f;
+    flaeche_vorbereiten(f, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    Attrappe form(f, false);
+    Form_Resize(form);
+    QClipboard* ablage = QGuiApplication::clipboard();
+    for (auto _ : state) {
+        state.PauseTiming();
+        ablage->setImage(f.kopie());
+        benchmark::DoNotOptimize(ablage->image().constBits());
+        state.ResumeTiming();
+        Form_Resize(form);
+        benchmark::DoNotOptimize(f.Image().constBits());
+    }
+}
+
 // The same beam, every point only stored.
 void BM_Strahlen_Marsch(benchmark::State& state)
 {
@@ -155,6 +175,7 @@ BENCHMARK(BM_Neuzeichnen_Nmax800_Abbildung)
     ->Args({930, 570, 10000})
     ->Args({3840, 2160, 10000})
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Neuzeichnen_nach_Kopie)->Args({3840, 2160})->Args({8000, 6000})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Strahlen_Bild)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Strahlen_Marsch)->Unit(benchmark::kMillisecond);
 

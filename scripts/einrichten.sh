@@ -11,6 +11,7 @@ PAKETE=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xdotool x11-utils xauth
   fonts-dejavu-core fontconfig
+  appstream desktop-file-utils lintian groff mandoc
 )
 
 fehlende=()

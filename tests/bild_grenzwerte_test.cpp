@@ -2,13 +2,14 @@
 // a sane picture, in both modes with the rays on.
 
 #include "lens/module1.h"
-#include "render/bild_flaeche.h"
+#include "ui/bild_flaeche.h"
 #include "render/formular.h"
 #include "render/szene.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -49,6 +50,12 @@ struct Grenzfall {
     std::function<void(Module1_t&)> setzen;
     bool linse_sichtbar = true;
 };
+
+// A failing case reports its name, not the bytes of the struct.
+void PrintTo(const Grenzfall& fall, std::ostream* aus)
+{
+    *aus << fall.name;
+}
 
 class Grenzwerte : public ::testing::TestWithParam<Grenzfall> {
 protected:

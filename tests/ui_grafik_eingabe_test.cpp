@@ -47,6 +47,19 @@ TEST_F(Eingabe, ClickingAnotherControlEndsTheEntry)
     EXPECT_TRUE(f->chk_licht->hasFocus());
 }
 
+TEST_F(Eingabe, AResizeWhileEveryRedrawFailsKeepsTheOldPicture)
+{
+    eingeben(f->txt_n1, QStringLiteral("1"));
+    ASSERT_EQ(meldungen, QStringList{unfug});
+    const QImage bild = f->bild().kopie();
+    f->resize(f->width() + 40, f->height() + 30);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(meldungen, QStringList{unfug});
+    // The old drawing stays where it was, the new strips are background.
+    ASSERT_EQ(f->bild().Image().size(), bild.size() + QSize(40, 30));
+    EXPECT_EQ(f->bild().Image().copy(QRect(QPoint(0, 0), bild.size())), bild);
+}
+
 TEST_F(Eingabe, TextsTheProgramWritesShowTheirBeginning)
 {
     eingeben(f->txt_X1_0, QStringLiteral("2000"));

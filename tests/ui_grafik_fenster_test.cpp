@@ -273,6 +273,24 @@ TEST_F(Fenster, CursorReadoutInWorldCoordinates)
     EXPECT_EQ(f->lbl_cursor_position->text(), QStringLiteral("x = 13,2     y = 2,6"));
 }
 
+TEST_F(Fenster, LargestWindowStaysBoundedAndReadsRight)
+{
+    // The window system's largest size: the window and its picture stay
+    // bounded, and the readout still tells the world point under the cursor.
+    f->resize(32767, 32767);
+    QCoreApplication::processEvents();
+    EXPECT_LE(f->width() * f->devicePixelRatioF(), Rasterbild::groesste_kante);
+    EXPECT_LE(f->height() * f->devicePixelRatioF(), Rasterbild::groesste_kante);
+    const QSize groesse = f->bereich()->size();
+    EXPECT_GT(groesse.width(), 4000);
+    EXPECT_LE(f->bild().breite(), Rasterbild::groesste_kante);
+    EXPECT_LE(f->bild().hoehe(), Rasterbild::groesste_kante);
+    // The same fraction of the client area as (100, 300) of the design size.
+    QTest::mouseMove(f->bereich(),
+                     QPoint(qRound(groesse.width() * 100 / 930.0), qRound(groesse.height() * 300 / 570.0)));
+    EXPECT_EQ(f->lbl_cursor_position->text(), QStringLiteral("x = 13,2     y = 2,6"));
+}
+
 TEST_F(Fenster, CopyPutsThePictureOnTheClipboardAndConfirms)
 {
     QClipboard* ablage = QGuiApplication::clipboard();
@@ -281,6 +299,8 @@ TEST_F(Fenster, CopyPutsThePictureOnTheClipboardAndConfirms)
     EXPECT_EQ(meldungen, QStringList{QStringLiteral("Grafik in Zwischenablage")});
     const QImage kopie = ablage->image();
     ASSERT_FALSE(kopie.isNull());
+    // A picture of its own: one sharing the pixels would make the next redraw copy them.
+    EXPECT_NE(kopie.constBits(), f->bild().Image().constBits());
     EXPECT_EQ(kopie.size(), f->bild().Image().size());
     EXPECT_EQ(kopie.convertToFormat(QImage::Format_RGB32), f->bild().Image().convertToFormat(QImage::Format_RGB32));
 

@@ -320,6 +320,11 @@ frm_grafik::frm_grafik() : kern_(*this)
     connect(mnu_info, &QAction::triggered, this, [this] { kern_.mnu_info_Click(); });
 
     resize(entwurf::pixel(entwurf::client_breite), entwurf::pixel(entwurf::client_hoehe) + menuBar()->sizeHint().height());
+    // Qt keeps a backing store of the whole window, four bytes a device pixel,
+    // which a larger window than the largest picture would only fill with an
+    // enlarged copy of it: at the window system's 32767 a side, gigabytes.
+    const int groesste = static_cast<int>(Rasterbild::groesste_kante / devicePixelRatioF());
+    setMaximumSize(groesste, groesste);
     txt_X1_0->setFocus(Qt::OtherFocusReason);
 
     kern_.Form_Load();
@@ -509,7 +514,7 @@ bool bild_in_zwischenablage(const QImage& bild)
 
 void frm_grafik::Clipboard_Bild(std::function<void(bool)> fertig)
 {
-    fertig(bild_in_zwischenablage(bild_.Image()));
+    fertig(bild_in_zwischenablage(bild_.kopie()));
 }
 
 void frm_grafik::frm_info_Show()

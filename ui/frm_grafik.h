@@ -5,8 +5,7 @@
 #include "form/ansicht.h"
 #include "form/grafik_kern.h"
 
-#include <QFont>  // bild_flaeche.h uses QFont
-#include "render/bild_flaeche.h"
+#include "ui/bild_flaeche.h"
 
 #include <QLabel>
 #include <QList>

@@ -1,3 +1,4 @@
+#include "ui/befehlszeile.h"
 #include "ui/fenster.h"
 #include "ui/symbol.h"
 
@@ -53,6 +54,23 @@ private:
 
 int main(int argc, char** argv)
 {
+    QStringList argumente;
+    for (int i = 0; i < argc; ++i) {
+        argumente << QString::fromLocal8Bit(argv[i]);
+    }
+    const Auswertung befehl = befehlszeile_auswerten(argumente);
+    if (befehl.aktion != Auswertung::Aktion::Weiter) {
+        std::fputs(befehl.text.toLocal8Bit().constData(),
+                   befehl.aktion == Auswertung::Aktion::Fehler ? stderr : stdout);
+        return befehl.rueckgabe;
+    }
+    if (!befehl.befehl.angegeben.isEmpty()) {
+        // Read, but not yet taken over: refused rather than ignored.
+        std::fprintf(stderr, "vandrel: %s ist in dieser Fassung noch nicht verfügbar\n",
+                     befehl.befehl.angegeben.first().toLocal8Bit().constData());
+        return 2;
+    }
+
     QApplication app(argc, argv);
     // Only the name: a display name would be appended to every window title.
     QApplication::setApplicationName(QStringLiteral("Vandrel"));

@@ -1,15 +1,11 @@
-#include "bild_flaeche.h"
+#include "rasterbild.h"
 
 #include "lens/fehler.h"
-
-#include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QPainter>
-#include <QPen>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -99,35 +95,40 @@ constexpr Lauf muster_laeufe[4] = {
     {{9, 3, 3, 3, 3, 3}, 6},    // 4 dash-dot-dot
 };
 
-}  // namespace
-
-BildFlaeche::BildFlaeche()
+// Eight pixels a step: the fixed inner count lets the compiler store them as
+// vectors even where it does not vectorise loops by itself (-O2). A colour
+// of four equal bytes, the usual white background among them, goes to
+// memset, which the C library tunes to the processor.
+void fuellen(std::uint32_t* p, std::size_t n, std::uint32_t farbe)
 {
-    groesse_setzen(QSize(0, 0), 1.0);
+    if ((farbe & 0xFFu) * 0x01010101u == farbe) {
+        std::memset(p, static_cast<int>(farbe & 0xFFu), n * sizeof(std::uint32_t));
+        return;
+    }
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        for (std::size_t k = 0; k < 8; ++k) {
+            p[i + k] = farbe;
+        }
+    }
+    for (; i < n; ++i) {
+        p[i] = farbe;
+    }
 }
 
-void BildFlaeche::groesse_setzen(QSize logisch, qreal pixelverhaeltnis)
-{
-    if (!(pixelverhaeltnis > 0.0) || !std::isfinite(pixelverhaeltnis)) {
-        pixelverhaeltnis = 1.0;
-    }
-    verhaeltnis_ = pixelverhaeltnis;
-    const int w = std::max(0, qRound(logisch.width() * pixelverhaeltnis));
-    const int h = std::max(0, qRound(logisch.height() * pixelverhaeltnis));
-    if (w > 0 && h > 0) {
-        bild_ = QImage(w, h, QImage::Format_RGB32);
-        bild_.setDevicePixelRatio(pixelverhaeltnis);
-        bild_.fill(hintergrund_);
-    } else {
-        bild_ = QImage();
-    }
-    breite_px_ = bild_.width();
-    hoehe_px_ = bild_.height();
-    breite_d_ = breite_px_;
-    hoehe_d_ = hoehe_px_;
-    pixel_holen();
+}  // namespace
 
-    const int faktor = std::max(1, static_cast<int>(std::lround(pixelverhaeltnis)));
+Rasterbild::Rasterbild()
+{
+    muster_setzen(1);
+}
+
+void Rasterbild::muster_setzen(int faktor)
+{
+    if (faktor == musterfaktor_) {
+        return;
+    }
+    musterfaktor_ = faktor;
     for (int s = 0; s < 4; ++s) {
         std::vector<unsigned char>& m = muster_[s];
         m.clear();
@@ -136,30 +137,73 @@ void BildFlaeche::groesse_setzen(QSize logisch, qreal pixelverhaeltnis)
             m.insert(m.end(), static_cast<std::size_t>(lauf.laengen[i] * faktor), i % 2 == 0 ? 1 : 0);
         }
     }
+}
+
+void Rasterbild::groesse_setzen(int breite_logisch, int hoehe_logisch, double pixelverhaeltnis)
+{
+    if (!(pixelverhaeltnis > 0.0) || !std::isfinite(pixelverhaeltnis)) {
+        pixelverhaeltnis = 1.0;
+    }
+    breite_logisch = std::max(0, breite_logisch);
+    hoehe_logisch = std::max(0, hoehe_logisch);
+    // In double: a window system may hand sizes whose device pixels overflow an int.
+    const double gw = std::round(breite_logisch * pixelverhaeltnis);
+    const double gh = std::round(hoehe_logisch * pixelverhaeltnis);
+    const double k = std::min(1.0, groesste_kante / std::max({gw, gh, 1.0}));
+    int w = gw >= 1.0 ? std::max(1, static_cast<int>(std::lround(gw * k))) : 0;
+    int h = gh >= 1.0 ? std::max(1, static_cast<int>(std::lround(gh * k))) : 0;
+    if (w == 0 || h == 0) {
+        w = h = 0;
+    }
+    breite_logisch_ = breite_logisch;
+    hoehe_logisch_ = hoehe_logisch;
+    massstab_ = pixelverhaeltnis * k;
+
+    if (w != breite_px_ || h != hoehe_px_) {
+        std::unique_ptr<std::uint32_t[]> neu;
+        if (w > 0) {
+            // Every pixel is written below: no zeroing first.
+            neu = std::make_unique_for_overwrite<std::uint32_t[]>(static_cast<std::size_t>(w) * h);
+        }
+        // The old picture stays where it was, the rest is background, as a
+        // persistent bitmap keeps its content when its window grows or shrinks.
+        const int bleibt_w = std::min(w, breite_px_), bleibt_h = std::min(h, hoehe_px_);
+        for (int y = 0; y < h; ++y) {
+            std::uint32_t* zeile = neu.get() + static_cast<std::ptrdiff_t>(y) * w;
+            int x = 0;
+            if (y < bleibt_h) {
+                std::memcpy(zeile, pixel_.get() + static_cast<std::ptrdiff_t>(y) * zeilenlaenge_,
+                            static_cast<std::size_t>(bleibt_w) * sizeof(std::uint32_t));
+                x = bleibt_w;
+            }
+            fuellen(zeile + x, static_cast<std::size_t>(w - x), hintergrund_);
+        }
+        pixel_ = std::move(neu);
+        breite_px_ = w;
+        hoehe_px_ = h;
+        zeilenlaenge_ = w;
+        breite_d_ = w;
+        hoehe_d_ = h;
+    }
+    muster_setzen(std::max(1, static_cast<int>(std::lround(massstab_))));
     abbildung_berechnen();
 }
 
-void BildFlaeche::fenster_setzen(double breite_twips, double hoehe_twips, int zustand)
+void Rasterbild::fenster_setzen(double breite_twips, double hoehe_twips, int zustand)
 {
-    breite_ = breite_twips;
-    hoehe_ = hoehe_twips;
+    breite_twips_ = breite_twips;
+    hoehe_twips_ = hoehe_twips;
     zustand_ = zustand;
 }
 
-void BildFlaeche::systemfarben_setzen(QColor fensterhintergrund, QColor schaltflaechentext)
+void Rasterbild::systemfarben_setzen(std::uint32_t fensterhintergrund, std::uint32_t schaltflaechentext)
 {
-    hintergrund_ = 0xFF000000u | fensterhintergrund.rgb();
-    schaltflaechentext_ = 0xFF000000u | schaltflaechentext.rgb();
-    letztes_rgb_ = farbe_aufloesen(letzte_farbe_);
+    hintergrund_ = 0xFF000000u | (fensterhintergrund & 0xFFFFFFu);
+    schaltflaechentext_ = 0xFF000000u | (schaltflaechentext & 0xFFFFFFu);
+    letztes_rgb_ = rgb(letzte_farbe_);
 }
 
-void BildFlaeche::schrift_setzen(const QFont& schrift)
-{
-    schrift_ = schrift;
-    schrift_gesetzt_ = true;
-}
-
-QRgb BildFlaeche::farbe_aufloesen(Farbe f) const
+std::uint32_t Rasterbild::rgb(Farbe f) const
 {
     if (f & 0x80000000u) {
         switch (f & 0xFFu) {
@@ -175,20 +219,7 @@ QRgb BildFlaeche::farbe_aufloesen(Farbe f) const
     return 0xFF000000u | ((f & 0xFFu) << 16) | (f & 0xFF00u) | ((f >> 16) & 0xFFu);
 }
 
-void BildFlaeche::pixel_holen()
-{
-    // bits() detaches from any copy someone took of the picture.
-    if (bild_.isNull()) {
-        pixel_ = nullptr;
-        zeilenlaenge_ = 0;
-    } else {
-        pixel_ = reinterpret_cast<QRgb*>(bild_.bits());
-        zeilenlaenge_ = bild_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    }
-    ausgegeben_ = false;
-}
-
-void BildFlaeche::abbildung_berechnen()
+void Rasterbild::abbildung_berechnen()
 {
     ax_ = breite_px_ / (ecke_x2_ - ecke_x1_);
     bx_ = -ecke_x1_ * ax_;
@@ -196,27 +227,25 @@ void BildFlaeche::abbildung_berechnen()
     by_ = -ecke_y1_ * ay_;
 }
 
-QPointF BildFlaeche::welt(QPointF logisch) const
+Rasterbild::Weltpunkt Rasterbild::welt(double x_logisch, double y_logisch) const
 {
-    const double dx = logisch.x() * verhaeltnis_;
-    const double dy = logisch.y() * verhaeltnis_;
-    // The inverse of the map itself, so that it also holds for an empty picture.
-    const double x = ecke_x1_ + dx / std::max(breite_px_, 1) * (ecke_x2_ - ecke_x1_);
-    const double y = ecke_y1_ + dy / std::max(hoehe_px_, 1) * (ecke_y2_ - ecke_y1_);
-    return QPointF(x, y);
+    // The picture is shown stretched over the whole client area, capped or
+    // not, so a logical point is the same fraction of the world rectangle.
+    const double x = ecke_x1_ + x_logisch / std::max(breite_logisch_, 1) * (ecke_x2_ - ecke_x1_);
+    const double y = ecke_y1_ + y_logisch / std::max(hoehe_logisch_, 1) * (ecke_y2_ - ecke_y1_);
+    return {x, y};
 }
 
-void BildFlaeche::Cls()
+void Rasterbild::Cls()
 {
-    if (!bild_.isNull()) {
-        bild_.fill(hintergrund_);
+    if (pixel_) {
+        fuellen(pixel_.get(), static_cast<std::size_t>(breite_px_) * hoehe_px_, hintergrund_);
     }
-    pixel_holen();
     CurrentX = 0;
     CurrentY = 0;
 }
 
-void BildFlaeche::Scale(double x1, double y1, double x2, double y2)
+void Rasterbild::Scale(double x1, double y1, double x2, double y2)
 {
     const bool endlich = std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
     if (!endlich || x1 == x2 || y1 == y2 || !std::isfinite(x2 - x1) || !std::isfinite(y2 - y1)) {
@@ -229,78 +258,59 @@ void BildFlaeche::Scale(double x1, double y1, double x2, double y2)
     abbildung_berechnen();
 }
 
-void BildFlaeche::Line(double x1, double y1, double x2, double y2)
+void Rasterbild::Line(double x1, double y1, double x2, double y2)
 {
     Line(x1, y1, x2, y2, ForeColor);
 }
 
-void BildFlaeche::Line(double x1, double y1, double x2, double y2, Farbe farbe)
+void Rasterbild::Line(double x1, double y1, double x2, double y2, Farbe farbe)
 {
-    strecke(x1, y1, x2, y2, farbe_aufloesen(farbe));
+    strecke(x1, y1, x2, y2, rgb(farbe));
     CurrentX = x2;
     CurrentY = y2;
 }
 
-void BildFlaeche::Line(double x2, double y2, Farbe farbe)
+void Rasterbild::Line(double x2, double y2, Farbe farbe)
 {
     Line(CurrentX, CurrentY, x2, y2, farbe);
 }
 
-void BildFlaeche::PSet(double x, double y, Farbe farbe)
+void Rasterbild::PSet(double x, double y, Farbe farbe)
 {
     CurrentX = x;
     CurrentY = y;
-    if (ausgegeben_) {
-        pixel_holen();
-    }
     const double dx = ax_ * x + bx_;
     const double dy = ay_ * y + by_;
     if (DrawWidth <= 1) [[likely]] {
         // The comparisons also drop NaN and infinities.
         if (dx >= 0.0 && dx < breite_d_ && dy >= 0.0 && dy < hoehe_d_) {
-            pixel_[static_cast<qsizetype>(static_cast<int>(dy)) * zeilenlaenge_ + static_cast<int>(dx)] =
+            pixel_[static_cast<std::ptrdiff_t>(static_cast<int>(dy)) * zeilenlaenge_ + static_cast<int>(dx)] =
                 farbe_schnell(farbe);
         }
         return;
     }
-    punkt(dx, dy, static_cast<int>(std::lround(DrawWidth * verhaeltnis_)), farbe_aufloesen(farbe));
+    punkt(dx, dy, static_cast<int>(std::lround(DrawWidth * massstab_)), rgb(farbe));
 }
 
-void BildFlaeche::Print(const std::string& text)
+void Rasterbild::Print(const std::string& text)
 {
-    if (ausgegeben_) {
-        pixel_holen();
-    }
-    if (bild_.isNull() || text.empty()) {
+    if (!pixel_ || text.empty()) {
         return;
     }
-    // Logical pixels: the painter scales them by the device pixel ratio.
-    const double lx = (ax_ * CurrentX + bx_) / verhaeltnis_;
-    const double ly = (ay_ * CurrentY + by_) / verhaeltnis_;
+    const double lx = (ax_ * CurrentX + bx_) / massstab_;
+    const double ly = (ay_ * CurrentY + by_) / massstab_;
     const double grenze = 1e6;  // no text is that long; beyond it nothing can show
     if (!(std::abs(lx) < grenze && std::abs(ly) < grenze)) {
         return;
     }
-    QFont schrift = schrift_gesetzt_ ? schrift_ : QGuiApplication::font();
-    // Exact colours, as for lines: no blended glyph edges.
-    schrift.setStyleStrategy(QFont::NoAntialias);
-    {
-        QPainter p(&bild_);
-        p.setRenderHint(QPainter::TextAntialiasing, false);
-        p.setFont(schrift);
-        p.setPen(QColor::fromRgb(farbe_aufloesen(ForeColor)));
-        const QFontMetricsF metrik(schrift, &bild_);
-        p.drawText(QPointF(lx, ly + metrik.ascent()), QString::fromStdString(text));
-    }
-    pixel_holen();
+    text_zeichnen(text, lx, ly, rgb(ForeColor));
 }
 
-void BildFlaeche::strecke(double x1, double y1, double x2, double y2, QRgb farbe)
+void Rasterbild::text_zeichnen(const std::string&, double, double, std::uint32_t) {}
+
+void Rasterbild::strecke(double x1, double y1, double x2, double y2, std::uint32_t farbe)
 {
-    if (ausgegeben_) {
-        pixel_holen();
-    }
-    if (pixel_ == nullptr) {
+    if (!pixel_) {
         return;
     }
     if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2)) {
@@ -314,7 +324,7 @@ void BildFlaeche::strecke(double x1, double y1, double x2, double y2, QRgb farbe
     y2 = std::clamp(y2, -gross, gross);
 
     const bool duenn = DrawWidth <= 1;
-    const int durchmesser = duenn ? 1 : static_cast<int>(std::lround(DrawWidth * verhaeltnis_));
+    const int durchmesser = duenn ? 1 : static_cast<int>(std::lround(DrawWidth * massstab_));
     if (x1 == x2 && y1 == y2) {
         punkt(ax_ * x1 + bx_, ay_ * y1 + by_, durchmesser, farbe);
         return;
@@ -361,14 +371,12 @@ void BildFlaeche::strecke(double x1, double y1, double x2, double y2, QRgb farbe
             phase = 0.0;
         }
         strecke_duenn(cx0, cy0, cx1, cy1, phase, farbe);
-    } else if (std::max(std::abs(cx1 - cx0), std::abs(cy1 - cy0)) < 1.0) {
-        punkt(cx0, cy0, durchmesser, farbe);  // the painter drops lines much shorter than a pixel
     } else {
-        strecke_dick(cx0, cy0, cx1, cy1, farbe);
+        strecke_dick(cx0, cy0, cx1, cy1, durchmesser, farbe);
     }
 }
 
-void BildFlaeche::strecke_duenn(double x0, double y0, double x1, double y1, double phase, QRgb farbe)
+void Rasterbild::strecke_duenn(double x0, double y0, double x1, double y1, double phase, std::uint32_t farbe)
 {
     if (DrawStyle == 5) {
         return;  // transparent
@@ -404,7 +412,7 @@ void BildFlaeche::strecke_duenn(double x0, double y0, double x1, double y1, doub
             const int x = waagerecht ? i : j;
             const int y = waagerecht ? j : i;
             if (static_cast<unsigned>(x) < w && static_cast<unsigned>(y) < h) {
-                pixel_[static_cast<qsizetype>(y) * zeilenlaenge_ + x] = farbe;
+                pixel_[static_cast<std::ptrdiff_t>(y) * zeilenlaenge_ + x] = farbe;
             }
         }
         if (i == ende) {
@@ -416,24 +424,85 @@ void BildFlaeche::strecke_duenn(double x0, double y0, double x1, double y1, doub
     }
 }
 
-void BildFlaeche::strecke_dick(double x0, double y0, double x1, double y1, QRgb farbe)
+void Rasterbild::strecke_dick(double x0, double y0, double x1, double y1, int durchmesser, std::uint32_t farbe)
 {
-    {
-        QPainter p(&bild_);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        QPen stift(QColor::fromRgb(farbe));
-        stift.setWidthF(DrawWidth);  // logical pixels, DrawWidth times the ratio on the device
-        stift.setCapStyle(Qt::RoundCap);
-        p.setPen(stift);
-        const double k = 1.0 / verhaeltnis_;
-        p.drawLine(QPointF(x0 * k, y0 * k), QPointF(x1 * k, y1 * k));
+    // Every pixel whose centre lies within half the diameter of the segment:
+    // a band with round caps, without blended edges. The ends snap as the
+    // dot's centre does, so that the caps are exactly the dots PSet draws and
+    // an axis-parallel line is exactly the diameter wide.
+    const double halb = durchmesser * 0.5;
+    const double r2 = halb * halb;
+    auto rasten = [halb](double c) { return std::floor(c - halb + 0.5) + halb; };
+    x0 = rasten(x0);
+    y0 = rasten(y0);
+    x1 = rasten(x1);
+    y1 = rasten(y1);
+    const double lx = x1 - x0, ly = y1 - y0;
+    const double laenge = std::hypot(lx, ly);
+    if (laenge == 0.0) {
+        punkt(x0, y0, durchmesser, farbe);
+        return;
     }
-    pixel_holen();
+    const double ux = lx / laenge, uy = ly / laenge;
+    constexpr double unendlich = std::numeric_limits<double>::infinity();
+
+    // The t = x - x0 with lo <= k * t + c <= hi, narrowed into [t0, t1].
+    auto band = [](double k, double c, double lo, double hi, double& t0, double& t1) {
+        if (k == 0.0) {
+            if (c < lo || c > hi) {
+                t0 = unendlich;
+                t1 = -unendlich;
+            }
+            return;
+        }
+        double a = (lo - c) / k, b = (hi - c) / k;
+        if (a > b) {
+            std::swap(a, b);
+        }
+        t0 = std::max(t0, a);
+        t1 = std::min(t1, b);
+    };
+
+    const int oben = std::max(0, static_cast<int>(std::floor(std::min(y0, y1) - halb)));
+    const int unten = std::min(hoehe_px_ - 1, static_cast<int>(std::ceil(std::max(y0, y1) + halb)));
+    for (int y = oben; y <= unten; ++y) {
+        const double yc = y + 0.5;
+        // The shape is convex: its row is one run, the union of the runs of
+        // both end discs and of the band between them.
+        double links = unendlich, rechts = -unendlich;
+        auto scheibe = [&](double cx, double cy) {
+            const double d = yc - cy;
+            const double q = r2 - d * d;
+            if (q >= 0.0) {
+                const double s = std::sqrt(q);
+                links = std::min(links, cx - s);
+                rechts = std::max(rechts, cx + s);
+            }
+        };
+        scheibe(x0, y0);
+        scheibe(x1, y1);
+        double t0 = -unendlich, t1 = unendlich;
+        band(-uy, ux * (yc - y0), -halb, halb, t0, t1);  // across the line
+        band(ux, uy * (yc - y0), 0.0, laenge, t0, t1);  // along it
+        if (t0 <= t1) {
+            links = std::min(links, x0 + t0);
+            rechts = std::max(rechts, x0 + t1);
+        }
+        if (!(links <= rechts)) {
+            continue;
+        }
+        const int i0 = std::max(0, static_cast<int>(std::ceil(links - 0.5)));
+        const int i1 = std::min(breite_px_ - 1, static_cast<int>(std::floor(rechts - 0.5)));
+        if (i0 <= i1) {
+            std::uint32_t* zeile = pixel_.get() + static_cast<std::ptrdiff_t>(y) * zeilenlaenge_;
+            fuellen(zeile + i0, static_cast<std::size_t>(i1 - i0 + 1), farbe);
+        }
+    }
 }
 
-void BildFlaeche::punkt(double dx, double dy, int durchmesser, QRgb farbe)
+void Rasterbild::punkt(double dx, double dy, int durchmesser, std::uint32_t farbe)
 {
-    if (pixel_ == nullptr) {
+    if (!pixel_) {
         return;
     }
     durchmesser = std::max(1, durchmesser);
@@ -452,7 +521,7 @@ void BildFlaeche::punkt(double dx, double dy, int durchmesser, QRgb farbe)
             continue;
         }
         const double vy = j + 0.5 - halb;
-        QRgb* zeile = pixel_ + static_cast<qsizetype>(y) * zeilenlaenge_;
+        std::uint32_t* zeile = pixel_.get() + static_cast<std::ptrdiff_t>(y) * zeilenlaenge_;
         for (int i = 0; i < durchmesser; ++i) {
             const int x = links + i;
             const double vx = i + 0.5 - halb;

@@ -1,0 +1,112 @@
+#pragma once
+// The window's retained picture as plain pixels: everything the redraw draws
+// lands here, on every front end alike, so that a ray point covers the same
+// pixels in the same colour wherever the program runs. Text is the one thing
+// it cannot draw by itself: a front end draws it through text_zeichnen.
+
+#include "zeichenflaeche.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Rasterbild : public Zeichenflaeche {
+public:
+    // The picture never gets more pixels than this on a side; a larger
+    // client area gets a picture of the same shape shown enlarged.
+    static constexpr int groesste_kante = 8192;
+
+    struct Weltpunkt {
+        double x, y;
+    };
+
+    Rasterbild();
+    ~Rasterbild() override = default;
+    Rasterbild(const Rasterbild&) = delete;
+    Rasterbild& operator=(const Rasterbild&) = delete;
+
+    // The client area in logical pixels and the screen's device pixel ratio.
+    // What was drawn stays, anchored at the upper-left corner; new area is
+    // filled with the background colour. An empty area gives an empty picture.
+    void groesse_setzen(int breite_logisch, int hoehe_logisch, double pixelverhaeltnis = 1.0);
+    // What Width, Height and WindowState report (outer size in twips).
+    void fenster_setzen(double breite_twips, double hoehe_twips, int zustand);
+    // The colours, 0xRRGGBB, that the system colours 0x80000005 and 0x80000012 stand for.
+    void systemfarben_setzen(std::uint32_t fensterhintergrund, std::uint32_t schaltflaechentext);
+
+    // The pixels: breite() * hoehe() values 0xFFRRGGBB, row by row from the
+    // top, rows without padding. Null when the picture is empty. The address
+    // holds until the next groesse_setzen.
+    const std::uint32_t* pixel() const { return pixel_.get(); }
+    int breite() const { return breite_px_; }
+    int hoehe() const { return hoehe_px_; }
+    // Picture pixels per logical pixel: the device pixel ratio, less when the
+    // picture is capped.
+    double massstab() const { return massstab_; }
+    // A colour as it lands in the pixels.
+    std::uint32_t rgb(Farbe f) const;
+    // A point in logical pixels of the client area, in world coordinates of the current scale.
+    Weltpunkt welt(double x_logisch, double y_logisch) const;
+
+    void Cls() override;
+    void Scale(double x1, double y1, double x2, double y2) override;
+    void Line(double x1, double y1, double x2, double y2) override;
+    void Line(double x1, double y1, double x2, double y2, Farbe farbe) override;
+    void Line(double x2, double y2, Farbe farbe) override;
+    void PSet(double x, double y, Farbe farbe) override;
+    void Print(const std::string& text) final;
+    double Width() const override { return breite_twips_; }
+    double Height() const override { return hoehe_twips_; }
+    int WindowState() const override { return zustand_; }
+
+protected:
+    // Draws text with its upper-left corner at (x, y) in logical pixels of the
+    // client area, in colour rgb (0xFFRRGGBB), on a transparent background,
+    // into pixel_schreiben(); massstab() picture pixels make a logical pixel.
+    // Called only for a non-empty text on a non-empty picture. Without a
+    // front end there are no fonts: the raster alone draws no text.
+    virtual void text_zeichnen(const std::string& text, double x, double y, std::uint32_t rgb);
+    std::uint32_t* pixel_schreiben() { return pixel_.get(); }
+
+private:
+    // The rays use two colours a few hundred thousand times: the last one is kept.
+    std::uint32_t farbe_schnell(Farbe f)
+    {
+        if (f != letzte_farbe_) {
+            letzte_farbe_ = f;
+            letztes_rgb_ = rgb(f);
+        }
+        return letztes_rgb_;
+    }
+    void abbildung_berechnen();
+    void strecke(double x1, double y1, double x2, double y2, std::uint32_t farbe);
+    void strecke_duenn(double x0, double y0, double x1, double y1, double phase, std::uint32_t farbe);
+    void strecke_dick(double x0, double y0, double x1, double y1, int durchmesser, std::uint32_t farbe);
+    void punkt(double dx, double dy, int durchmesser, std::uint32_t farbe);
+    void muster_setzen(int faktor);
+
+    std::unique_ptr<std::uint32_t[]> pixel_;
+    int breite_px_ = 0, hoehe_px_ = 0;
+    std::ptrdiff_t zeilenlaenge_ = 0;  // in pixels; not an int, so that pixel stores need not reload it
+    double breite_d_ = 0, hoehe_d_ = 0;  // the same, for the bounds test of PSet
+    int breite_logisch_ = 0, hoehe_logisch_ = 0;
+    double massstab_ = 1.0;
+    Farbe letzte_farbe_ = 0;
+    std::uint32_t letztes_rgb_ = 0xFF000000u;
+
+    // World to picture pixels: d = a * w + b, from the last Scale.
+    double ecke_x1_ = 0, ecke_y1_ = 0, ecke_x2_ = 1, ecke_y2_ = 1;
+    double ax_ = 0, bx_ = 0, ay_ = 0, by_ = 0;
+
+    std::uint32_t hintergrund_ = 0xFFFFFFFFu;
+    std::uint32_t schaltflaechentext_ = 0xFF000000u;
+
+    // Line patterns in picture pixels (on = 1), one table per DrawStyle 1 to 4.
+    std::vector<unsigned char> muster_[4];
+    int musterfaktor_ = 0;
+
+    double breite_twips_ = 0, hoehe_twips_ = 0;
+    int zustand_ = 0;
+};

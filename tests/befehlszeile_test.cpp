@@ -1,0 +1,114 @@
+// What the command line answers, with no application object at all: help,
+// version and errors must work where no display is.
+
+#include "ui/befehlszeile.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+void PrintTo(const QString& text, std::ostream* aus)
+{
+    *aus << text.toStdString();
+}
+
+namespace {
+
+Auswertung auswerten(QStringList argumente)
+{
+    argumente.prepend(QStringLiteral("/usr/bin/vandrel"));
+    return befehlszeile_auswerten(argumente);
+}
+
+QString fehlertext(const char* meldung)
+{
+    return QStringLiteral("vandrel: ") + QString::fromUtf8(meldung) + QStringLiteral("\nHilfe: vandrel --help\n");
+}
+
+TEST(Befehlszeile, HilfeUndVersionEndenMitNull)
+{
+    for (const char* option : {"--help", "-h"}) {
+        const Auswertung a = auswerten({QString::fromLatin1(option)});
+        EXPECT_EQ(a.aktion, Auswertung::Aktion::Hilfe) << option;
+        EXPECT_EQ(a.rueckgabe, 0);
+        EXPECT_EQ(a.text, hilfetext());
+    }
+    // The help names every option that the program reads.
+    for (const char* name : {"--help", "--version", "--ort ", "--r1 ", "--r2 ", "--n ", "--max-x ", "--dicke ",
+                             "--objekt-ort ", "--objekt-hoehe ", "--abbildung", "--strahlen", "--bild DATEI.png",
+                             "--groesse BREITExHOEHE", "930x570"}) {
+        EXPECT_TRUE(hilfetext().contains(QString::fromLatin1(name))) << name;
+    }
+
+    const Auswertung v = auswerten({QStringLiteral("--version")});
+    EXPECT_EQ(v.aktion, Auswertung::Aktion::Version);
+    EXPECT_EQ(v.rueckgabe, 0);
+    EXPECT_TRUE(v.text.startsWith(QStringLiteral("vandrel " VANDREL_VERSION "\n"))) << v.text.toStdString();
+    EXPECT_EQ(auswerten({QStringLiteral("-v")}).text, v.text);
+}
+
+TEST(Befehlszeile, FehlerEndenMitZweiUndDemHinweisAufDieHilfe)
+{
+    const struct {
+        QStringList argumente;
+        const char* meldung;
+    } faelle[] = {
+        {{QStringLiteral("--farbe")}, "unbekannte Option „--farbe“"},
+        {{QStringLiteral("-x")}, "unbekannte Option „-x“"},
+        // An error wins over the help, so that a script learns of its typo.
+        {{QStringLiteral("--help"), QStringLiteral("--farbe=rot")}, "unbekannte Option „--farbe“"},
+        {{QStringLiteral("--r1")}, "nach „--r1“ fehlt der Wert"},
+        {{QStringLiteral("--strahlen=ja")}, "„--strahlen“ nimmt keinen Wert"},
+        {{QStringLiteral("bild.png")}, "unerwartetes Argument „bild.png“"},
+        {{QStringLiteral("--bild="), QStringLiteral("--strahlen")}, "--bild braucht einen Dateinamen"},
+        {{QStringLiteral("--bild"), QStringLiteral("a.png"), QStringLiteral("--groesse"), QStringLiteral("930x")},
+         "--groesse erwartet BREITExHOEHE in Pixeln, je 100 bis 8000, z. B. 930x570, nicht „930x“"},
+        {{QStringLiteral("--bild=a.png"), QStringLiteral("--groesse=99x570")},
+         "--groesse erwartet BREITExHOEHE in Pixeln, je 100 bis 8000, z. B. 930x570, nicht „99x570“"},
+        {{QStringLiteral("--bild=a.png"), QStringLiteral("--groesse=100x8001")},
+         "--groesse erwartet BREITExHOEHE in Pixeln, je 100 bis 8000, z. B. 930x570, nicht „100x8001“"},
+        {{QStringLiteral("--groesse=930x570")}, "--groesse gilt nur zusammen mit --bild"},
+    };
+    for (const auto& fall : faelle) {
+        const Auswertung a = auswerten(fall.argumente);
+        EXPECT_EQ(a.aktion, Auswertung::Aktion::Fehler) << fall.meldung;
+        EXPECT_EQ(a.rueckgabe, 2) << fall.meldung;
+        EXPECT_EQ(a.text, fehlertext(fall.meldung));
+    }
+}
+
+TEST(Befehlszeile, WerteInFesterReihenfolgeWieGeschrieben)
+{
+    const Auswertung a = auswerten({QStringLiteral("--objekt-ort"), QStringLiteral("-5"), QStringLiteral("--n=1.5"),
+                                    QStringLiteral("--ort=20"), QStringLiteral("--r1"), QStringLiteral("40"),
+                                    QStringLiteral("--ort"), QStringLiteral("1,5e1"), QStringLiteral("--abbildung"),
+                                    QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--bild"),
+                                    QStringLiteral("a b.png"), QStringLiteral("--groesse=100X8000")});
+    ASSERT_EQ(a.aktion, Auswertung::Aktion::Weiter) << a.text.toStdString();
+    const Befehlszeile& b = a.befehl;
+    ASSERT_EQ(b.werte.size(), 4u);
+    // Radius before the lens position, whose bound depends on it; the last
+    // --ort counts; texts stay as written, a leading minus included.
+    EXPECT_EQ(b.werte[0].feld, Feld::R1_a);
+    EXPECT_EQ(b.werte[0].text, QStringLiteral("40"));
+    EXPECT_EQ(b.werte[1].feld, Feld::n1);
+    EXPECT_EQ(b.werte[1].text, QStringLiteral("1.5"));
+    EXPECT_EQ(b.werte[2].feld, Feld::X1_0);
+    EXPECT_EQ(b.werte[2].text, QStringLiteral("1,5e1"));
+    EXPECT_EQ(b.werte[3].feld, Feld::ort);
+    EXPECT_EQ(b.werte[3].text, QStringLiteral("-5"));
+    EXPECT_TRUE(b.abbildung);
+    EXPECT_FALSE(b.strahlen);
+    EXPECT_EQ(b.bild, QStringLiteral("a b.png"));
+    EXPECT_EQ(b.groesse, QSize(100, 8000));
+    // Qt's own -platform is not among them.
+    EXPECT_EQ(b.angegeben, (QStringList{"--objekt-ort", "--n", "--ort", "--r1", "--ort", "--abbildung", "--bild",
+                                        "--groesse"}));
+
+    const Auswertung leer = auswerten({});
+    EXPECT_EQ(leer.aktion, Auswertung::Aktion::Weiter);
+    EXPECT_TRUE(leer.befehl.angegeben.isEmpty());
+    EXPECT_EQ(leer.befehl.groesse, QSize(930, 570));
+}
+
+}  // namespace

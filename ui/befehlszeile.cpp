@@ -1,0 +1,256 @@
+#include "ui/befehlszeile.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+#include <optional>
+
+#ifndef VANDREL_VERSION
+#error "VANDREL_VERSION comes from the build"
+#endif
+
+namespace {
+
+struct Szenenoption {
+    const char* name;
+    Feld feld;
+    const char* beschreibung;
+};
+
+// In the order of the boxes on the window.
+const Szenenoption szenenoptionen[] = {
+    {"ort", Feld::X1_0, "Linse: Ort, x der Linsenmitte"},
+    {"r1", Feld::R1_a, "r 1, Krümmungsradius links"},
+    {"r2", Feld::R1_b, "r 2, Krümmungsradius rechts"},
+    {"n", Feld::n1, "n, Brechzahl"},
+    {"max-x", Feld::Nmax, "max x, rechtes Ende des Bereichs"},
+    {"dicke", Feld::d1_plus, "Dicke +, zusätzliche Dicke"},
+    {"objekt-ort", Feld::ort, "Objekt: Ort, x des Gegenstands"},
+    {"objekt-hoehe", Feld::hoehe, "Objekt: Höhe, Höhe des Gegenstands"},
+};
+
+// Read by QGuiApplication and QApplication themselves; with a value or without.
+const char* const qt_mit_wert[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                   "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
+                                   "display", "geometry", "style", "stylesheet"};
+const char* const qt_ohne_wert[] = {"reverse", "widgetcount"};
+
+const QString programm = QStringLiteral("vandrel");
+
+QString zitat(const QString& text)
+{
+    return QStringLiteral("„%1“").arg(text);
+}
+
+// As the user would have written it: "-h", "--ort".
+QString mit_strichen(const QString& name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+Auswertung fehler(const QString& meldung)
+{
+    Auswertung a;
+    a.aktion = Auswertung::Aktion::Fehler;
+    a.rueckgabe = 2;
+    a.text = programm + QStringLiteral(": ") + meldung + QStringLiteral("\nHilfe: ") + programm +
+             QStringLiteral(" --help\n");
+    return a;
+}
+
+std::optional<QSize> groesse_lesen(const QString& text)
+{
+    static const QRegularExpression muster(QStringLiteral("^\\s*(\\d{1,5})\\s*[xX×]\\s*(\\d{1,5})\\s*$"));
+    const QRegularExpressionMatch treffer = muster.match(text);
+    if (!treffer.hasMatch()) {
+        return std::nullopt;
+    }
+    const QSize groesse(treffer.captured(1).toInt(), treffer.captured(2).toInt());
+    for (int kante : {groesse.width(), groesse.height()}) {
+        if (kante < bild_kleinste_kante || kante > bild_groesste_kante) {
+            return std::nullopt;
+        }
+    }
+    return groesse;
+}
+
+// The option's name as the user wrote it, with its dashes.
+QString wie_geschrieben(const QString& name, const QStringList& argumente)
+{
+    for (const QString& argument : argumente.mid(1)) {
+        const QString links = argument.section(QLatin1Char('='), 0, 0);
+        if (links.startsWith(QLatin1Char('-')) && QStringView(links).sliced(links.startsWith(QLatin1String("--")) ? 2 : 1) == name) {
+            return links;
+        }
+    }
+    return mit_strichen(name);
+}
+
+// QCommandLineParser tells why it failed only in English; the reasons left
+// once unknown options are ruled out are a flag given a value ("--strahlen=ja")
+// and a value missing after the last argument.
+QString parserfehler(const QCommandLineParser& parser, const QStringList& argumente,
+                     const QStringList& flaggen)
+{
+    if (!parser.unknownOptionNames().isEmpty()) {
+        return QStringLiteral("unbekannte Option %1")
+            .arg(zitat(wie_geschrieben(parser.unknownOptionNames().first(), argumente)));
+    }
+    for (const QString& name : flaggen) {
+        const QString geschrieben = wie_geschrieben(name, argumente);
+        for (const QString& argument : argumente.mid(1)) {
+            if (argument == QLatin1String("--")) {
+                break;
+            }
+            if (argument.startsWith(geschrieben + QLatin1Char('='))) {
+                return QStringLiteral("%1 nimmt keinen Wert").arg(zitat(geschrieben));
+            }
+        }
+    }
+    return QStringLiteral("nach %1 fehlt der Wert").arg(zitat(argumente.last()));
+}
+
+}  // namespace
+
+QString versionstext()
+{
+    return programm + QStringLiteral(" " VANDREL_VERSION "\n"
+                                     "Copyright (C) 2026 die Vandrel-Entwickler\n"
+                                     "Lizenz GPLv3+: GNU GPL Version 3 oder neuer "
+                                     "<https://gnu.org/licenses/gpl.html>\n"
+                                     "Dies ist freie Software; es gibt KEINE GARANTIE.\n");
+}
+
+QString hilfetext()
+{
+    struct Zeile {
+        QString links, rechts;
+    };
+    std::vector<Zeile> zeilen;
+    QString text = QStringLiteral("Aufruf: %1 [OPTION …]\n"
+                                  "Geometrische Optik: Lichtbrechung durch eine dicke Linse mit zwei "
+                                  "Kugelflächen.\nOhne Optionen öffnet sich das Fenster.\n")
+                       .arg(programm);
+    const auto abschnitt = [&](const QString& titel, const std::vector<Zeile>& eintraege) {
+        text += QStringLiteral("\n") + titel + QStringLiteral("\n");
+        for (const Zeile& z : eintraege) {
+            text += QStringLiteral("  ") + z.links.leftJustified(28) + z.rechts + QStringLiteral("\n");
+        }
+    };
+    abschnitt(QStringLiteral("Optionen:"), {{QStringLiteral("-h, --help"), QStringLiteral("diese Hilfe zeigen")},
+                                            {QStringLiteral("-v, --version"), QStringLiteral("die Version zeigen")}});
+    std::vector<Zeile> szene;
+    for (const Szenenoption& o : szenenoptionen) {
+        szene.push_back({QStringLiteral("    --%1 ZAHL").arg(QLatin1String(o.name)), QString::fromUtf8(o.beschreibung)});
+    }
+    szene.push_back({QStringLiteral("    --abbildung"), QStringLiteral("Abbildung statt Fokus")});
+    szene.push_back({QStringLiteral("    --strahlen"), QStringLiteral("Lichtstrahlen einzeichnen")});
+    abschnitt(QStringLiteral("Szene (Zahlen wie in den Eingabefeldern: „1,5“ oder „1.5“):"), szene);
+    abschnitt(QStringLiteral("Bild:"),
+              {{QStringLiteral("    --bild DATEI.png"), QStringLiteral("das Bild in DATEI.png schreiben, ohne Fenster")},
+               {QStringLiteral("    --groesse BREITExHOEHE"),
+                QStringLiteral("Größe des Bildes in Pixeln (Vorgabe %1x%2)")
+                    .arg(bild_standardgroesse.width())
+                    .arg(bild_standardgroesse.height())}});
+    text += QStringLiteral("\nBereiche der Werte und Meldungen: man %1\n").arg(programm);
+    return text;
+}
+
+Auswertung befehlszeile_auswerten(const QStringList& argumente)
+{
+    QCommandLineParser parser;
+    // Qt's own options are written with one dash ("-platform").
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const auto option = [](const char* name, const char* wert = nullptr) {
+        return QCommandLineOption(QLatin1String(name), QString(), QLatin1String(wert));
+    };
+    // Help and version first, then every scene and picture option.
+    QList<QCommandLineOption> optionen = {
+        QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}),
+        QCommandLineOption(QStringList{QStringLiteral("v"), QStringLiteral("version")}),
+        option("abbildung"),
+        option("strahlen"),
+        option("bild", "DATEI"),
+        option("groesse", "BREITExHOEHE"),
+    };
+    for (const Szenenoption& o : szenenoptionen) {
+        optionen << option(o.name, "ZAHL");
+    }
+    QStringList szene_und_bild;
+    for (qsizetype i = 2; i < optionen.size(); ++i) {
+        szene_und_bild << optionen[i].names();
+    }
+    for (const char* name : qt_mit_wert) {
+        optionen << option(name, "WERT");
+    }
+    for (const char* name : qt_ohne_wert) {
+        optionen << option(name);
+    }
+    QStringList flaggen;
+    for (const QCommandLineOption& o : optionen) {
+        parser.addOption(o);
+        if (o.valueName().isEmpty()) {
+            flaggen << o.names();
+        }
+    }
+
+    if (!parser.parse(argumente)) {
+        return fehler(parserfehler(parser, argumente, flaggen));
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return fehler(QStringLiteral("unerwartetes Argument %1").arg(zitat(parser.positionalArguments().first())));
+    }
+
+    Auswertung a;
+    if (parser.isSet(QStringLiteral("help"))) {
+        a.aktion = Auswertung::Aktion::Hilfe;
+        a.text = hilfetext();
+        return a;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        a.aktion = Auswertung::Aktion::Version;
+        a.text = versionstext();
+        return a;
+    }
+
+    Befehlszeile& b = a.befehl;
+    for (Feld feld : uebernahme_reihenfolge) {
+        for (const Szenenoption& o : szenenoptionen) {
+            // Given twice, the last one counts, as when a box is typed into twice.
+            if (o.feld == feld && parser.isSet(QLatin1String(o.name))) {
+                b.werte.push_back({feld, parser.value(QLatin1String(o.name))});
+            }
+        }
+    }
+    b.abbildung = parser.isSet(QStringLiteral("abbildung"));
+    b.strahlen = parser.isSet(QStringLiteral("strahlen"));
+    b.bild = parser.value(QStringLiteral("bild"));
+    for (const QString& name : parser.optionNames()) {
+        if (szene_und_bild.contains(name)) {
+            b.angegeben << wie_geschrieben(name, argumente);
+        }
+    }
+
+    if (parser.isSet(QStringLiteral("bild")) && b.bild.isEmpty()) {
+        return fehler(QStringLiteral("--bild braucht einen Dateinamen"));
+    }
+    if (parser.isSet(QStringLiteral("groesse"))) {
+        const QString wert = parser.value(QStringLiteral("groesse"));
+        const std::optional<QSize> groesse = groesse_lesen(wert);
+        if (!groesse) {
+            return fehler(QStringLiteral("--groesse erwartet BREITExHOEHE in Pixeln, je %1 bis %2, "
+                                         "z. B. %3x%4, nicht %5")
+                              .arg(bild_kleinste_kante)
+                              .arg(bild_groesste_kante)
+                              .arg(bild_standardgroesse.width())
+                              .arg(bild_standardgroesse.height())
+                              .arg(zitat(wert)));
+        }
+        if (b.bild.isEmpty()) {
+            // The window keeps the size the user gives it.
+            return fehler(QStringLiteral("--groesse gilt nur zusammen mit --bild"));
+        }
+        b.groesse = *groesse;
+    }
+    return a;
+}

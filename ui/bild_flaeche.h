@@ -1,0 +1,53 @@
+#pragma once
+// The retained picture on the desktop: the raster's pixels seen as a QImage
+// for painting the window and for the clipboard, and text drawn with Qt's fonts.
+
+#include "render/rasterbild.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPointF>
+#include <QSize>
+
+class BildFlaeche : public Rasterbild {
+public:
+    using Rasterbild::groesse_setzen;
+    using Rasterbild::systemfarben_setzen;
+    using Rasterbild::welt;
+
+    void groesse_setzen(QSize logisch, qreal pixelverhaeltnis = 1.0)
+    {
+        Rasterbild::groesse_setzen(logisch.width(), logisch.height(), pixelverhaeltnis);
+    }
+    void systemfarben_setzen(const QColor& fensterhintergrund, const QColor& schaltflaechentext)
+    {
+        Rasterbild::systemfarben_setzen(fensterhintergrund.rgb(), schaltflaechentext.rgb());
+    }
+    // The font that Print uses; without one, the application's.
+    void schrift_setzen(const QFont& schrift);
+
+    // The pixels themselves, without a copy, for painting: what is drawn later
+    // shows in it too, and it holds only until the next size change. Null
+    // while the picture is empty.
+    const QImage& Image() const;
+    // A picture of its own, for whoever keeps it (the clipboard): sharing the
+    // pixels would make the next redraw copy them first.
+    QImage kopie() const;
+    QPointF welt(QPointF logisch) const
+    {
+        const Weltpunkt w = Rasterbild::welt(logisch.x(), logisch.y());
+        return QPointF(w.x, w.y);
+    }
+
+protected:
+    void text_zeichnen(const std::string& text, double x, double y, std::uint32_t rgb) override;
+
+private:
+    // A QImage over the pixels, in logical pixels of the client area.
+    QImage ansicht() const;
+
+    mutable QImage ansicht_;
+    QFont schrift_;
+    bool schrift_gesetzt_ = false;
+};
