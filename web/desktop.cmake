@@ -1,0 +1,30 @@
+# The browser edition from the desktop build: with VANDREL_WEB on, the target
+# "web" exports what the page takes over from the desktop (icon, info page,
+# formula pictures), builds web/ with emcmake into web/ of this build folder,
+# and its browser tests run with the others. Off, the desktop build skips it.
+option(VANDREL_WEB "Build the browser edition (Debian's emscripten) and test it in Chromium" OFF)
+if(NOT VANDREL_WEB)
+  return()
+endif()
+
+add_executable(seite_export packaging/seite_export.cpp)
+target_link_libraries(seite_export PRIVATE oberflaeche)
+set(SEITE_BILDER ${CMAKE_BINARY_DIR}/seite_bilder)
+set(SEITE_BILDER_DATEIEN)
+foreach(name symbol_16.png symbol_32.png formel_1.png formel_2.png formel_3.png formel_4.png info.js)
+  list(APPEND SEITE_BILDER_DATEIEN ${SEITE_BILDER}/${name})
+endforeach()
+add_custom_command(OUTPUT ${SEITE_BILDER_DATEIEN}
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:seite_export> ${SEITE_BILDER}
+  DEPENDS seite_export)
+
+find_program(EMCMAKE emcmake REQUIRED)
+set(WEB_BAU ${CMAKE_BINARY_DIR}/web)
+set(VANDREL_SEITE ${WEB_BAU}/seite)
+add_custom_target(web ALL
+  COMMAND ${EMCMAKE} ${CMAKE_COMMAND} -S ${CMAKE_SOURCE_DIR}/web -B ${WEB_BAU} -DVANDREL_SEITE_BILDER=${SEITE_BILDER}
+  COMMAND ${CMAKE_COMMAND} --build ${WEB_BAU} --parallel 2
+  DEPENDS ${SEITE_BILDER_DATEIEN}
+  COMMENT "Browser edition (emcmake)"
+  USES_TERMINAL)
+
