@@ -28,3 +28,11 @@ add_custom_target(web ALL
   COMMENT "Browser edition (emcmake)"
   USES_TERMINAL)
 
+if(BUILD_TESTING)
+  # The desktop's own picture, for the comparison of the rays.
+  add_executable(desktop_bild web/test/desktop_bild.cpp)
+  target_link_libraries(desktop_bild PRIVATE oberflaeche)
+  add_test(NAME web_seite COMMAND node --test ${CMAKE_SOURCE_DIR}/web/test/seite.test.cjs)
+  set_tests_properties(web_seite PROPERTIES TIMEOUT 180
+    ENVIRONMENT "NODE_PATH=${CMAKE_BINARY_DIR}/web_test/node_modules;VANDREL_SEITE=${VANDREL_SEITE};VANDREL_DESKTOP_BILD=$<TARGET_FILE:desktop_bild>")
+endif()
