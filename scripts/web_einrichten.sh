@@ -22,7 +22,7 @@ fi
 if ! grep -q '^VANDREL_WEB:BOOL=ON$' "$BAU/CMakeCache.txt"; then
   cmake -DVANDREL_WEB=ON "$BAU" > /dev/null
 fi
-cmake --build "$BAU" --target web -j2
+cmake --build "$BAU" -j2
 SEITE=$BAU/web/seite
 
 # The browser-test driver, from the committed lock file; once installed, it
