@@ -147,19 +147,19 @@ void strahlenfaecher(Formular& form, Zeichenflaeche& f)
     if (form.chk_licht_Value() != 1) {
         return;
     }
-    double abstand = pruefe(std::abs(pruefe(m.xF1 - m.obj_ort)));
-    if (abstand == 0) {
-        // Object at F: aim the fan at H instead, so the rays fill the lens
-        // and leave it parallel.
-        abstand = pruefe(std::abs(pruefe(m.xH1 - m.obj_ort)));
+    const double abstand = pruefe(std::abs(pruefe(m.xF1 - m.obj_ort)));
+    const double hub = pruefe(m.obj_h * 0.05);
+    double grenze = 0, schritt = 0;
+    if (hub != 0) {
+        // An object exactly at F divides by zero here, which ends the redraw
+        // after the notice and the object.
+        const double dyF = pruefe(hub / abstand);
+        grenze = pruefe(pruefe(-9 * dyF) / 8);
+        schritt = pruefe(-dyF / 8);
     }
-    const double dyF = pruefe(pruefe(m.obj_h * 0.05) / abstand);
-
-    const double grenze = pruefe(pruefe(-9 * dyF) / 8);
-    const double schritt = pruefe(-dyF / 8);
     if (schritt == 0) {
         // A flat object (or a rise below the smallest Double) gives no fan:
-        // the one ray along the axis.
+        // the one ray along the axis, wherever the object stands.
         strahl_verfolgen(f, m.obj_ort, m.obj_h, 0, false);
         return;
     }

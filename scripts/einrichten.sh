@@ -9,7 +9,7 @@ PAKETE=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb xdotool x11-utils xauth
+  xvfb xdotool x11-utils xauth libx11-dev
   fonts-dejavu-core fontconfig
   appstream desktop-file-utils lintian groff mandoc
 )

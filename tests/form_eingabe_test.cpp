@@ -200,6 +200,33 @@ TEST_F(Eingabe, ObjectExactlyAtTheLeftVertexIsAccepted)
     EXPECT_EQ(a.text(Box::ort), "40");
 }
 
+TEST_F(Eingabe, ObjectExactlyAtFFailsInTheRayFan)
+{
+    eingeben(Box::R1_a, "25");
+    eingeben(Box::R1_b, "25");
+    eingeben(Box::n1, "6");
+    eingeben(Box::d1_plus, "20");
+    ASSERT_EQ(m.xF1, 28.5);
+    a.licht = 1;
+    a.abbildung = True;
+    a.fokus = False;
+    kern.opt_abbildung_Click();
+    EXPECT_TRUE(a.meldungen.empty());
+
+    eingeben(Box::ort, "28,5");
+    EXPECT_EQ(a.meldungen, Texte{unfug});
+    EXPECT_EQ(a.text(Box::ort), "0");
+    EXPECT_EQ(m.obj_ort, 0.0);
+    EXPECT_EQ(neu_gezeichnet(), 2);  // the failed one, then the failure path's
+
+    // Without an entry above it the redraw just ends, keeping the notice.
+    m.obj_ort = m.xF1;
+    a.meldungen.clear();
+    kern.chk_licht_Click();
+    EXPECT_TRUE(a.meldungen.empty());
+    EXPECT_TRUE(a.virtuell);
+}
+
 TEST_F(Eingabe, LensPositionKeepsTheLeftVertexRightOfTwo)
 {
     const std::string mitte = "9,63932022500211";

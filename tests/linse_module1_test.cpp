@@ -176,6 +176,9 @@ TEST(Ganzzahl, UeberlaufIstEinFehler)
     EXPECT_THROW(Integer(-32768) - Integer(1), Laufzeitfehler);
     EXPECT_THROW(Integer(820) * Integer(40), Laufzeitfehler);
     EXPECT_THROW(Integer::aus(40000), Laufzeitfehler);
+    // The bounds themselves.
+    EXPECT_EQ(Integer::aus(32767).wert(), 32767);
+    EXPECT_THROW(Integer::aus(32768), Laufzeitfehler);
 }
 
 TEST(Pruefung, NichtEndlicheWerteSindFehlerDerRichtigenArt)

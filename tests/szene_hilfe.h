@@ -93,6 +93,28 @@ inline std::vector<std::vector<Punkt>> strahlen(const std::vector<Punkt>& punkte
     return r;
 }
 
+// Index of the last call of the lens outline and of the first point of a ray
+// (the size of the recording when there is none).
+inline size_t letzter_umrissaufruf(const std::vector<Aufruf>& a)
+{
+    size_t letzter = a.size();
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i].farbe == farbe::gelb) {
+            letzter = i;
+        }
+    }
+    return letzter;
+}
+inline size_t erster_strahlpunkt(const std::vector<Aufruf>& a)
+{
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i].art == Aufruf::PSet && (a[i].farbe == farbe::rot || a[i].farbe == farbe::dunkelrot)) {
+            return i;
+        }
+    }
+    return a.size();
+}
+
 class Szene : public ::testing::Test {
 protected:
     void SetUp() override

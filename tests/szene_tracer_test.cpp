@@ -78,6 +78,41 @@ TEST_F(Tracer, SteilerStrahlEndetInTotalreflexion)
     }
 }
 
+TEST_F(Tracer, BetragEinsAmAustrittIstTotalreflexion)
+{
+    // The exit state on the axis: the normal is the axis, so s = sin(theta) * n1.
+    m.M2 = 20;
+    for (double dy : {0.05, -0.05}) {
+        m.xs = 50;
+        m.ys = 0;
+        m.dx = 0.05;
+        m.dy = dy;
+        const double sinus = std::sin(std::atan(m.dy / m.dx) + std::atan(m.ys / (m.M2 - m.xs)));
+        // The index that makes the product exactly one.
+        double n = 1 / std::abs(sinus);
+        while (std::abs(sinus * n) < 1) {
+            n = std::nextafter(n, 2.0);
+        }
+        while (std::abs(std::nextafter(n, 0.0) * sinus) >= 1) {
+            n = std::nextafter(n, 0.0);
+        }
+        ASSERT_EQ(std::abs(sinus * n), 1.0);
+
+        for (double index : {n, std::nextafter(n, 0.0)}) {
+            SCOPED_TRACE(testing::Message() << "dy " << dy << ", n1 " << index);
+            m.n1 = index;
+            m.dy = dy;
+            m.im_glas = False;
+            m.hinter_linse = True;
+            m.gebrochen_2 = False;
+            m.totalreflexion = False;
+            brechung();
+            EXPECT_EQ(m.gebrochen_2, True);
+            EXPECT_EQ(m.totalreflexion, index == n ? True : False);
+        }
+    }
+}
+
 TEST_F(Tracer, PunktAufDerKugelZaehltLinksAussenUndRechtsInnen)
 {
     m.Nmax = 51;
@@ -140,6 +175,16 @@ TEST_F(Tracer, StrahlNebenDerLinseBleibtGeradeUndUnsichtbarAusserhalbDesBandes)
         }
     }
     EXPECT_GT(schraeg.punkte.front().x, 12);
+
+    // Exactly on the frame edge, before the lens: not drawn; just inside: drawn.
+    m.Nmax = 40;
+    Mitschnitt am_rand;
+    strahl_verfolgen(am_rand, 0, 20, 0, true);
+    EXPECT_EQ(m.ys, 20);
+    EXPECT_TRUE(am_rand.punkte.empty());
+    Mitschnitt innen;
+    strahl_verfolgen(innen, 0, std::nextafter(20.0, 0.0), 0, true);
+    EXPECT_EQ(innen.punkte.size(), 2 * 801u);
 }
 
 TEST_F(Tracer, StartHinterNmaxZeichnetNichts)
@@ -197,6 +242,8 @@ TEST_F(Tracer, FokusBuendelIstSpiegelsymmetrisch)
             ASSERT_EQ(p[i].farbe, p[i + 1].farbe);
         }
     }
+    // The rays lie over the lens outline: it is drawn completely before them.
+    EXPECT_LT(letzter_umrissaufruf(s.aufrufe), erster_strahlpunkt(s.aufrufe));
     // The outermost pair ends in the lens by total reflection.
     EXPECT_NEAR(rays.back().back().x, 51.75, 1e-6);
     EXPECT_EQ(rays.back().back().farbe, farbe::dunkelrot);

@@ -5,6 +5,7 @@
 #include "ui/frm_grafik.h"
 #include "ui/frm_info.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPointer>
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <set>
 
@@ -89,9 +91,12 @@ std::vector<Beschriftung> beschriftungen()
     };
 }
 
-QRect in_pixeln(QRect twips)
+// The design position in pixels, on a page drawn larger by the window's factor.
+QRect in_pixeln(QRect twips, const frm_info* w)
 {
-    return {twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15};
+    const double m = w->massstab();
+    const auto px = [m](int t) { return static_cast<int>(std::lround(t * m / 15.0)); };
+    return {px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())};
 }
 
 TEST_F(InfoFenster, FensterHatTitelUndFesteGroesse)
@@ -102,9 +107,28 @@ TEST_F(InfoFenster, FensterHatTitelUndFesteGroesse)
     EXPECT_TRUE(w->isWindow());
     EXPECT_EQ(w->parentWidget(), nullptr);
     EXPECT_EQ(w->windowModality(), Qt::NonModal);
-    EXPECT_EQ(w->size(), QSize(459, 598));
+    // 6885 x 8970 twips, grown as a whole when the font needs it.
+    EXPECT_GE(w->massstab(), 1.0);
+    EXPECT_EQ(w->size(), in_pixeln({0, 0, 6885, 8970}, w).size());
     EXPECT_EQ(w->minimumSize(), w->maximumSize());
     EXPECT_EQ(w->backgroundRole(), QPalette::Window);
+}
+
+TEST_F(InfoFenster, SchriftIstDieDesHauptfensters)
+{
+    frm_info* w = oeffnen();
+    ASSERT_NE(w, nullptr);
+    frm_grafik haupt;
+    EXPECT_EQ(w->font(), haupt.font());
+    EXPECT_EQ(w->font().pointSizeF(), 8.25);
+    EXPECT_FALSE(w->font().bold());
+    EXPECT_EQ(w->font().family(), QApplication::font().family());
+    for (const Beschriftung& b : beschriftungen()) {
+        SCOPED_TRACE(b.name);
+        QFont erwartet = haupt.font();
+        erwartet.setBold(b.fett);
+        EXPECT_EQ((w->*b.label)->font(), erwartet);
+    }
 }
 
 TEST_F(InfoFenster, BeschriftungenStehenMitIhremTextAnIhrerStelle)
@@ -116,7 +140,7 @@ TEST_F(InfoFenster, BeschriftungenStehenMitIhremTextAnIhrerStelle)
         QLabel* l = w->*b.label;
         ASSERT_NE(l, nullptr);
         EXPECT_EQ(l->text(), b.text);
-        EXPECT_EQ(l->geometry(), in_pixeln(b.twips));
+        EXPECT_EQ(l->geometry(), in_pixeln(b.twips, w));
         EXPECT_EQ(l->font().bold(), b.fett);
         EXPECT_EQ(l->textFormat(), Qt::PlainText);
         EXPECT_EQ(l->focusPolicy(), Qt::NoFocus);
@@ -124,7 +148,7 @@ TEST_F(InfoFenster, BeschriftungenStehenMitIhremTextAnIhrerStelle)
     }
     EXPECT_EQ(w->cmd_ok->text(), QStringLiteral("OK"));
     EXPECT_TRUE(w->cmd_ok->font().bold());
-    EXPECT_EQ(w->cmd_ok->geometry(), in_pixeln({5160, 8280, 1215, 495}));
+    EXPECT_EQ(w->cmd_ok->geometry(), in_pixeln({5160, 8280, 1215, 495}, w));
 }
 
 TEST_F(InfoFenster, VersionszeileLegendeUndLiteraturSindRichtigAufgebaut)
@@ -308,12 +332,16 @@ TEST_F(InfoFenster, BildfelderZeigenIhreFormelOben_Links)
     };
     for (const auto& f : felder) {
         SCOPED_TRACE(f.name);
-        EXPECT_EQ(f.feld->geometry(), in_pixeln(f.twips));
+        EXPECT_EQ(f.feld->geometry(), in_pixeln(f.twips, w));
         EXPECT_EQ(f.feld->pixmap().toImage().convertToFormat(QImage::Format_RGB32), f.bild);
         EXPECT_EQ(f.feld->alignment(), Qt::AlignLeft | Qt::AlignTop);
         EXPECT_EQ(f.feld->backgroundRole(), QPalette::Base);
         EXPECT_NE(f.feld->frameShape(), QFrame::NoFrame);
         EXPECT_EQ(f.feld->focusPolicy(), Qt::TabFocus);
+        // A screen reader hears which formula it is, and the formula itself.
+        QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(f.feld);
+        EXPECT_TRUE(zugang->text(QAccessible::Name).startsWith(QStringLiteral("Formel ")));
+        EXPECT_TRUE(zugang->text(QAccessible::Description).contains(QStringLiteral(" durch ")));
         // Drawn unscaled: the bitmap's ink appears inside the box's frame at
         // the upper left, and the box's far corner stays paper.
         const QImage gezeigt = f.feld->grab().toImage();

@@ -4,11 +4,23 @@
 #include "ui/frm_grafik.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPointer>
 
 namespace {
 QPointer<frm_grafik> hauptfenster;
+}
+
+QFont formular_schrift()
+{
+    QFont schrift = QApplication::font();
+    schrift.setPointSizeF(8.25);
+    schrift.setBold(false);
+    schrift.setItalic(false);
+    return schrift;
 }
 
 frm_grafik* frm_grafik_Instanz()
@@ -45,4 +57,28 @@ void End()
         offen->close();
     }
     QCoreApplication::quit();
+}
+
+void zwischenablage_uebergeben()
+{
+    QClipboard* ablage = QGuiApplication::clipboard();
+    if (ablage == nullptr || !ablage->ownsClipboard()) {
+        return;
+    }
+    const QImage bild = ablage->image();
+    if (bild.isNull()) {
+        return;
+    }
+    // A bitmap file is written in a few milliseconds, where PNG or the whole
+    // list of image formats would keep the program alive for a second or more
+    // after its windows have gone.
+    QByteArray bmp;
+    QBuffer puffer(&bmp);
+    puffer.open(QIODevice::WriteOnly);
+    if (!bild.save(&puffer, "BMP")) {
+        return;
+    }
+    auto* daten = new QMimeData;
+    daten->setData(QStringLiteral("image/bmp"), bmp);
+    ablage->setMimeData(daten);
 }

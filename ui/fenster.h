@@ -2,8 +2,12 @@
 // The program's windows: exactly one main window and at most one info window,
 // reached by every handler through these functions.
 
+class QFont;
 class frm_grafik;
 class frm_info;
+
+// The font of both forms: the platform's default face at 8.25 points, regular.
+QFont formular_schrift();
 
 // The open main window, or nullptr after the user closed it through its frame.
 frm_grafik* frm_grafik_Instanz();
@@ -20,3 +24,9 @@ void frm_info_Unload();
 
 // Ends the program at once, closing both windows.
 void End();
+
+// Called once the event loop has ended: when the program owns the clipboard,
+// its picture is offered as one ready bitmap, so that a clipboard manager
+// taking it over at exit copies bytes instead of having every image format
+// encoded while the windows are already gone.
+void zwischenablage_uebergeben();

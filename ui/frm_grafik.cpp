@@ -183,11 +183,7 @@ frm_grafik::frm_grafik() : kern_(*this)
     setObjectName(QStringLiteral("frm_grafik"));
     setWindowTitle(QString::fromUtf8(entwurf::titel));
     setWindowIcon(fenster_symbol());
-    // The form's font: the platform's default face at the classic 8.25 points,
-    // so that the captions fit the design sizes of their controls.
-    QFont schrift = font();
-    schrift.setPointSizeF(8.25);
-    setFont(schrift);
+    setFont(formular_schrift());
 
     bereich_ = new Zeichenbereich(*this, this);
     bereich_->setObjectName(QStringLiteral("Zeichenbereich"));

@@ -5,28 +5,32 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QPixmap>
 #include <QPushButton>
+
+#include <cmath>
 
 namespace {
 
 // The one info window, or nullptr while none is open.
 frm_info* s_info = nullptr;
 
-// Design positions are in twips, 15 to a pixel.
-QRect twips(int left, int top, int width, int height)
+// Design positions are in twips, 15 to a pixel at the design size; the whole
+// page is drawn larger by massstab when the form font needs more room.
+QRect twips(QRect lage, double massstab)
 {
-    return {left / 15, top / 15, width / 15, height / 15};
+    const auto px = [massstab](int t) { return static_cast<int>(std::lround(t * massstab / 15.0)); };
+    return {px(lage.x()), px(lage.y()), px(lage.width()), px(lage.height())};
 }
 
-QLabel* beschriftung(QWidget* fenster, const QString& text, QRect lage, bool fett = false)
+QLabel* beschriftung(QWidget* fenster, const QString& text, bool fett = false)
 {
     auto* l = new QLabel(fenster);
     l->setTextFormat(Qt::PlainText);  // keeps the runs of blanks as they are
     l->setText(text);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setGeometry(lage);
     if (fett) {
         QFont f = l->font();
         f.setBold(true);
@@ -34,6 +38,19 @@ QLabel* beschriftung(QWidget* fenster, const QString& text, QRect lage, bool fet
     }
     return l;
 }
+
+// Whether the caption fits its box at this size of the page; a box that
+// reaches past the window's right edge only has the part inside the window.
+bool passt(const QLabel* l, QRect lage, int fensterbreite)
+{
+    const QFontMetrics fm(l->font());
+    const int breite = std::min(lage.width(), fensterbreite - lage.x());
+    const int flags = Qt::AlignLeft | Qt::AlignTop | (l->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect noetig = fm.boundingRect(QRect(0, 0, breite, 100000), flags, l->text());
+    return noetig.width() <= breite && noetig.height() <= lage.height();
+}
+
+const QRect fenster_twips(0, 0, 6885, 8970);
 
 }  // namespace
 
@@ -70,74 +87,115 @@ frm_info::frm_info() : QWidget(nullptr)
     // Fixed frame with a close button only: the page has one fixed layout.
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(6885 / 15, 8970 / 15);
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
-    // The page is laid out in pixels for a narrow 8-point face; the platform's
-    // sans face, condensed, at the matching pixel size keeps every caption
-    // within its box.
-    QFont schrift = QApplication::font();
-    schrift.setPixelSize(10);
-    schrift.setStretch(QFont::Condensed);
-    setFont(schrift);
+    setFont(formular_schrift());
 
-    Label3 = beschriftung(this, versionszeile, twips(120, 120, 6615, 255), true);
+    Label3 = beschriftung(this, versionszeile, true);
     Label3->setWordWrap(false);  // one line: the blanks place the credit at the right
-    Label1 = beschriftung(this, QStringLiteral("Geometrische Optik: Lichtbrechung durch sphärische Vandrel"),
-                          twips(120, 480, 7455, 255));
-    Label2 = beschriftung(this,
-                          QStringLiteral("Die numerische Berechnung der Lichtbrechnung erfolgt durch lokale "
-                                         "Anwendung des Brechungsgesetzes nach Snellius."),
-                          twips(120, 960, 5295, 495));
-    Label9 = beschriftung(this, QStringLiteral("Für die Berechnungen wurde verwendet:"),
-                          twips(120, 1680, 5295, 255));
+    Label1 = beschriftung(this, QStringLiteral("Geometrische Optik: Lichtbrechung durch sphärische Vandrel"));
+    Label2 = beschriftung(this, QStringLiteral("Die numerische Berechnung der Lichtbrechnung erfolgt durch lokale "
+                                               "Anwendung des Brechungsgesetzes nach Snellius."));
+    Label9 = beschriftung(this, QStringLiteral("Für die Berechnungen wurde verwendet:"));
 
     Picture2 = new Bildfeld(this);
-    Picture2->setGeometry(twips(2400, 2160, 3900, 855));
     Picture2->setPixmap(QPixmap::fromImage(formeln::f_duenn()));
-    Label7 = beschriftung(this, QStringLiteral("Brennweite dünne Linse nach Vandrelmacherformel: ²"),
-                          twips(120, 2280, 2175, 495));
-    Label12 = beschriftung(this, QStringLiteral("( F  in Grafik schwarz )"), twips(120, 2760, 1815, 255));
+    Picture2->setAccessibleName(QStringLiteral("Formel der dünnen Linse"));
+    Picture2->setAccessibleDescription(QStringLiteral("f = r1 mal r2 durch ((n minus 1) mal (r1 plus r2))"));
+    Label7 = beschriftung(this, QStringLiteral("Brennweite dünne Linse nach Vandrelmacherformel: ²"));
+    Label12 = beschriftung(this, QStringLiteral("( F  in Grafik schwarz )"));
 
     Picture1 = new Bildfeld(this);
-    Picture1->setGeometry(twips(2400, 3240, 3900, 855));
     Picture1->setPixmap(QPixmap::fromImage(formeln::f_dick()));
-    Label4 = beschriftung(this, QStringLiteral("Brennweite dicke Linse: ³"), twips(120, 3360, 1815, 255));
-    Label13 = beschriftung(this, QStringLiteral("( F  in Grafik blau )"), twips(120, 3600, 1815, 255));
+    Picture1->setAccessibleName(QStringLiteral("Formel der dicken Linse"));
+    Picture1->setAccessibleDescription(QStringLiteral("f dick = n mal r1 mal r2 durch ((n minus 1) mal [n mal (r1 plus r2) plus (n minus 1) mal d])"));
+    Label4 = beschriftung(this, QStringLiteral("Brennweite dicke Linse: ³"));
+    Label13 = beschriftung(this, QStringLiteral("( F  in Grafik blau )"));
 
     Picture3 = new Bildfeld(this);
-    Picture3->setGeometry(twips(2400, 4320, 3900, 855));
     Picture3->setPixmap(QPixmap::fromImage(formeln::sh_links()));
-    Label5 = beschriftung(this, QStringLiteral("Abstand Hauptebene links zu Scheitel links: ³"),
-                          twips(120, 4440, 1695, 375));
+    Picture3->setAccessibleName(QStringLiteral("Formel des Abstands SH"));
+    Picture3->setAccessibleDescription(QStringLiteral("SH = r1 mal d durch (n mal (r1 plus r2) minus (n minus 1) mal d)"));
+    Label5 = beschriftung(this, QStringLiteral("Abstand Hauptebene links zu Scheitel links: ³"));
 
     Picture4 = new Bildfeld(this);
-    Picture4->setGeometry(twips(2400, 5400, 3900, 855));
     Picture4->setPixmap(QPixmap::fromImage(formeln::sh_rechts()));
-    Label6 = beschriftung(this, QStringLiteral("Abstand Hauptebene rechts zu Scheitel rechts: ³"),
-                          twips(120, 5520, 1935, 375));
+    Picture4->setAccessibleName(QStringLiteral("Formel des Abstands S'H'"));
+    Picture4->setAccessibleDescription(QStringLiteral("S'H' = r2 mal d durch (n mal (r1 plus r2) minus (n minus 1) mal d)"));
+    Label6 = beschriftung(this, QStringLiteral("Abstand Hauptebene rechts zu Scheitel rechts: ³"));
 
-    Label8 = beschriftung(this, legende, twips(2400, 6360, 3855, 855));
-    Label10 = beschriftung(this, literatur_2, twips(120, 7440, 6855, 255));
-    Label11 = beschriftung(this, literatur_3, twips(120, 7800, 6735, 255));
+    Label8 = beschriftung(this, legende);
+    Label10 = beschriftung(this, literatur_2);
+    Label11 = beschriftung(this, literatur_3);
 
     cmd_ok = new QPushButton(QStringLiteral("OK"), this);
-    cmd_ok->setGeometry(twips(5160, 8280, 1215, 495));
     {
         QFont f = cmd_ok->font();
         f.setBold(true);
         cmd_ok->setFont(f);
     }
     // A plain window gives a button no Enter key of its own; the space bar works anyway.
+    cmd_ok->setAccessibleDescription(QStringLiteral("Schließt das Info-Fenster"));
     cmd_ok->setAutoDefault(true);
     cmd_ok->setDefault(true);
     connect(cmd_ok, &QPushButton::clicked, this, &frm_info::cmd_ok_Click);
+
+    entwurf_ = {
+        {Label3, {120, 120, 6615, 255}},   {Label1, {120, 480, 7455, 255}},
+        {Label2, {120, 960, 5295, 495}},   {Label9, {120, 1680, 5295, 255}},
+        {Picture2, {2400, 2160, 3900, 855}}, {Label7, {120, 2280, 2175, 495}},
+        {Label12, {120, 2760, 1815, 255}}, {Picture1, {2400, 3240, 3900, 855}},
+        {Label4, {120, 3360, 1815, 255}},  {Label13, {120, 3600, 1815, 255}},
+        {Picture3, {2400, 4320, 3900, 855}}, {Label5, {120, 4440, 1695, 375}},
+        {Picture4, {2400, 5400, 3900, 855}}, {Label6, {120, 5520, 1935, 375}},
+        {Label8, {2400, 6360, 3855, 855}}, {Label10, {120, 7440, 6855, 255}},
+        {Label11, {120, 7800, 6735, 255}}, {cmd_ok, {5160, 8280, 1215, 495}},
+    };
+    anordnen();
 
     setTabOrder(cmd_ok, Picture1);
     setTabOrder(Picture1, Picture2);
     setTabOrder(Picture2, Picture3);
     setTabOrder(Picture3, Picture4);
     cmd_ok->setFocus();
+}
+
+QRect frm_info::entwurfslage(const QWidget* w) const
+{
+    for (const auto& [control, lage] : entwurf_) {
+        if (control == w) {
+            return lage;
+        }
+    }
+    return {};
+}
+
+// The page is laid out for a narrow 8-point face. In the form font the
+// captions may need more room: the whole page, window included, grows by
+// the smallest factor at which every caption fits its box, so that the
+// layout keeps its proportions and no text is cut off.
+void frm_info::anordnen()
+{
+    const auto alles_passt = [this](double m) {
+        const int fensterbreite = twips(fenster_twips, m).width();
+        for (const auto& [control, lage] : entwurf_) {
+            if (const auto* l = qobject_cast<const QLabel*>(control); l != nullptr && !qobject_cast<const Bildfeld*>(l)) {
+                if (!passt(l, twips(lage, m), fensterbreite)) {
+                    return false;
+                }
+            }
+        }
+        const QFontMetrics fm(cmd_ok->font());
+        return fm.horizontalAdvance(cmd_ok->text()) < twips(entwurfslage(cmd_ok), m).width();
+    };
+    massstab_ = 1;
+    while (massstab_ < 4 && !alles_passt(massstab_)) {
+        massstab_ += 0.01;
+    }
+    for (const auto& [control, lage] : entwurf_) {
+        control->setGeometry(twips(lage, massstab_));
+    }
+    setFixedSize(twips(fenster_twips, massstab_).size());
 }
 
 frm_info::~frm_info()

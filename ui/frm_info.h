@@ -2,7 +2,11 @@
 // The info window: one fixed page explaining the lens formulas, closed by OK.
 
 #include <QLabel>
+#include <QRect>
 #include <QWidget>
+
+#include <utility>
+#include <vector>
 
 class QPushButton;
 
@@ -41,6 +45,12 @@ public:
 
     void cmd_ok_Click();
 
+    // How much larger than its design size the page is drawn, so that every
+    // caption fits in the form font (1 when the design boxes suffice).
+    double massstab() const { return massstab_; }
+    // A control's design position and size in twips.
+    QRect entwurfslage(const QWidget* control) const;
+
     // Design-time texts, shared with the tests.
     static const QString versionszeile;
     static const QString legende;
@@ -49,4 +59,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+
+private:
+    void anordnen();
+
+    std::vector<std::pair<QWidget*, QRect>> entwurf_;
+    double massstab_ = 1;
 };

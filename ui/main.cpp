@@ -80,5 +80,7 @@ int main(int argc, char** argv)
         app.installEventFilter(&messung);
     }
     frm_grafik_Show();
-    return app.exec();
+    const int ergebnis = app.exec();
+    zwischenablage_uebergeben();
+    return ergebnis;
 }

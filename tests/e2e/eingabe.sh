@@ -1,9 +1,11 @@
 #!/bin/bash
 # The real program on a virtual X server: first picture, switching the rays
-# on with a click, moving the lens by typing a new position, and the info
-# window opened from the menu and closed with Enter.
+# on with a click, moving the lens by typing a new position, the info window
+# opened from the menu and closed with Enter, and at last a copy of the
+# drawing followed by "Ende", which must end the program at once and leave
+# the picture with the clipboard manager.
 #
-#   eingabe.sh <vandrel> <bildschirmfoto>
+#   eingabe.sh <vandrel> <bildschirmfoto> <ablageverwalter>
 #
 # Screenshots go to $E2E_AUSGABE when set, otherwise to a fresh directory
 # under /tmp that is named at the end.
@@ -12,14 +14,17 @@ set -u
 
 VANDREL=$1
 FOTO=$2
+VERWALTER=$3
 AUS=${E2E_AUSGABE:-$(mktemp -d /tmp/vandrel-e2e.XXXXXX)}
 mkdir -p "$AUS"
 
 XVFB_PID=""
 PROG_PID=""
+VERWALTER_PID=""
 
 aufraeumen() {
     [ -n "$PROG_PID" ] && kill "$PROG_PID" 2>/dev/null && wait "$PROG_PID" 2>/dev/null
+    [ -n "$VERWALTER_PID" ] && kill "$VERWALTER_PID" 2>/dev/null && wait "$VERWALTER_PID" 2>/dev/null
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
 }
 trap aufraeumen EXIT
@@ -34,7 +39,7 @@ fehler() {
 
 for n in 91 92 93 94 95 96 97 98 99; do
     [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$AUS/xvfb.log" 2>&1 &
+    Xvfb ":$n" -screen 0 1920x1200x24 -nolisten tcp >"$AUS/xvfb.log" 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 50); do
         xdpyinfo -display ":$n" >/dev/null 2>&1 && break
@@ -185,7 +190,8 @@ IWID=$(timeout 10 xdotool search --sync --onlyvisible --name "Vandrel - Info" 2>
 [ -n "$IWID" ] || fehler "'&Info' öffnet kein Fenster 'Vandrel - Info'"
 eval "$(xdotool getwindowgeometry --shell "$IWID" | sed 's/^/I_/')"
 echo "Info-Fenster $IWID bei $I_X,$I_Y, $I_WIDTH x $I_HEIGHT"
-[ "$I_WIDTH" -eq 459 ] && [ "$I_HEIGHT" -eq 598 ] || fehler "Info-Fenster $I_WIDTH x $I_HEIGHT statt 459 x 598"
+# 6885 x 8970 twips, grown by a quarter so that every caption fits in the form font.
+[ "$I_WIDTH" -eq 574 ] && [ "$I_HEIGHT" -eq 748 ] || fehler "Info-Fenster $I_WIDTH x $I_HEIGHT statt 574 x 748"
 # Its formula pictures are drawn in their own near-black ink.
 for _ in $(seq 50); do
     foto 4_info.png
@@ -210,6 +216,70 @@ done
 [ "$weg" -eq 1 ] || fehler "Enter auf OK schließt das Info-Fenster nicht"
 xdotool search --onlyvisible --name "Geometrische Optik" >/dev/null 2>&1 || fehler "nach OK ist das Hauptfenster weg"
 kill -0 "$PROG_PID" 2>/dev/null || fehler "das Programm ist während des Tests beendet"
+
+# ---- 5. a copy of the drawing, then "Ende": the program is gone at once and
+# the clipboard manager has the picture
+
+# A manager takes the clipboard over when its owner exits; a large drawing
+# makes a slow hand-over show.
+"$VERWALTER" "$AUS/ablage.bild" >"$AUS/ablage.log" 2>&1 &
+VERWALTER_PID=$!
+for _ in $(seq 50); do
+    grep -q bereit "$AUS/ablage.log" 2>/dev/null && break
+    sleep 0.1
+done
+grep -q bereit "$AUS/ablage.log" || fehler "der Zwischenablage-Verwalter startet nicht"
+xdotool windowsize --sync "$WID" 1900 1150 2>/dev/null || true
+eval "$(xdotool getwindowgeometry --shell "$WID")"
+echo "Fenster jetzt $WIDTH x $HEIGHT"
+[ "$WIDTH" -eq 1900 ] || fehler "das Fenster lässt sich nicht auf 1900 Pixel verbreitern"
+sleep 0.5
+
+# Opened from the keyboard the menu highlights "&Kopieren"; one step down is "Ende".
+xdotool windowfocus --sync "$WID" 2>/dev/null || true
+xdotool key --clearmodifiers alt+d
+sleep 0.5
+xdotool key Return
+BOX=$(timeout 10 xdotool search --sync --onlyvisible --name "^Vandrel$" 2>/dev/null | head -n 1)
+[ -n "$BOX" ] || fehler "nach '&Kopieren' keine Meldung"
+xdotool windowfocus --sync "$BOX" 2>/dev/null || true
+xdotool key Return
+sleep 0.5
+
+xdotool windowfocus --sync "$WID" 2>/dev/null || true
+xdotool key --clearmodifiers alt+d
+sleep 0.5
+xdotool key Down
+sleep 0.3
+# Gone means exited: a zombie waiting for this script counts as gone.
+laeuft() {
+    local zustand
+    zustand=$(awk '{ print $3 }' "/proc/$PROG_PID/stat" 2>/dev/null) || return 1
+    [ -n "$zustand" ] && [ "$zustand" != Z ]
+}
+start=$(date +%s%N)
+xdotool key Return
+while laeuft; do
+    [ $(($(date +%s%N) - start)) -gt 10000000000 ] && break
+    sleep 0.01
+done
+dauer_ms=$((($(date +%s%N) - start) / 1000000))
+echo "nach 'Ende' beendet in $dauer_ms ms"
+laeuft && fehler "'Ende' beendet das Programm nicht (nach 10 s läuft es noch)"
+wait "$PROG_PID"
+rc=$?
+PROG_PID=""
+[ "$rc" -eq 0 ] || fehler "das Programm endet nach 'Ende' mit Status $rc"
+# A sanitizer build checks for leaks at exit and may take longer (E2E_ENDE_MS).
+grenze_ms=${E2E_ENDE_MS:-300}
+[ "$dauer_ms" -le "$grenze_ms" ] || fehler "'Ende' braucht $dauer_ms ms bis zum Programmende (höchstens $grenze_ms)"
+
+# The picture survived the program: a bitmap as wide as the window.
+grep -q uebernommen "$AUS/ablage.log" || fehler "der Verwalter hat die Zwischenablage nicht übernommen"
+echo "übernommen: $(grep -v -e bereit -e uebernommen "$AUS/ablage.log" | tr '\n' ' ')"
+bildbreite=$(od -An -t d4 -j 18 -N 4 "$AUS/ablage.bild" 2>/dev/null | tr -d ' ')
+[ "$(head -c 2 "$AUS/ablage.bild" 2>/dev/null)" = BM ] && [ "$bildbreite" = "$WIDTH" ] \
+    || fehler "die übernommene Zwischenablage ist keine Bitmap von $WIDTH Pixel Breite"
 
 echo "e2e eingabe: alles gut (Bildschirmfotos in $AUS)"
 exit 0
