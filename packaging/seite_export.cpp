@@ -32,10 +32,7 @@ QJsonObject lage(const QWidget* w)
 QJsonObject schrift(const QWidget* w)
 {
     const QFontInfo f(w->font());
-    // The cut the window asks for, whether this machine has it or not.
-    const int breite = w->font().stretch();
-    const bool gestaucht = breite != QFont::AnyStretch && breite < QFont::SemiCondensed;
-    return {{"px", f.pixelSize()}, {"fett", f.bold()}, {"gestaucht", gestaucht}};
+    return {{"px", f.pixelSize()}, {"fett", f.bold()}};
 }
 
 }  // namespace
@@ -72,6 +69,12 @@ int main(int argc, char** argv)
         }
         QJsonObject e = lage(w);
         e.insert("schrift", schrift(w));
+        if (!w->accessibleName().isEmpty()) {
+            e.insert("zugangName", w->accessibleName());
+        }
+        if (!w->accessibleDescription().isEmpty()) {
+            e.insert("zugangBeschreibung", w->accessibleDescription());
+        }
         if (auto* knopf = qobject_cast<QPushButton*>(w)) {
             e.insert("art", "knopf");
             e.insert("text", knopf->text());

@@ -2,7 +2,7 @@
 # installs Debian's Emscripten and Chromium where missing and builds the page
 # into $BAU/web/seite. Sourced after einrichten.sh, not run.
 
-WEB_PAKETE=(emscripten chromium python3-fonttools python3-brotli fonts-dejavu-extra)
+WEB_PAKETE=(emscripten chromium python3-fonttools python3-brotli)
 # The test driver needs node 20 and npm; machines of this project's kind
 # bring both, a bare Debian gets its own.
 command -v npm > /dev/null || WEB_PAKETE+=(nodejs npm)

@@ -1,8 +1,7 @@
 #!/usr/bin/python3
-"""Writes schrift.css: the desktop's face, DejaVu Sans regular and bold, and
-its condensed cut that the info window asks for, cut down to the characters
-the program shows and embedded as data, since a page opened from disk may not
-load a font file beside it.
+"""Writes schrift.css: the desktop's face, DejaVu Sans regular and bold, cut
+down to the characters the program shows and embedded as data, since a page
+opened from disk may not load a font file beside it.
 
     schrift.py FONT_FOLDER OUT.css
 """
@@ -37,13 +36,10 @@ def main():
     logging.getLogger("fontTools").setLevel(logging.ERROR)
     ordner, aus = sys.argv[1], sys.argv[2]
     teile = []
-    for datei, gewicht, breite in (("DejaVuSans.ttf", 400, "normal"), ("DejaVuSans-Bold.ttf", 700, "normal"),
-                                   ("DejaVuSansCondensed.ttf", 400, "condensed"),
-                                   ("DejaVuSansCondensed-Bold.ttf", 700, "condensed")):
+    for datei, gewicht in (("DejaVuSans.ttf", 400), ("DejaVuSans-Bold.ttf", 700)):
         teile.append(
-            '@font-face {\n  font-family: "Vandrel Sans";\n  font-weight: %d;\n  font-stretch: %s;\n'
-            '  src: url(data:font/woff2;base64,%s) format("woff2");\n}\n'
-            % (gewicht, breite, woff2(ordner + "/" + datei)))
+            '@font-face {\n  font-family: "Vandrel Sans";\n  font-weight: %d;\n'
+            '  src: url(data:font/woff2;base64,%s) format("woff2");\n}\n' % (gewicht, woff2(ordner + "/" + datei)))
     with open(aus, "w", encoding="ascii") as f:
         f.write("".join(teile))
 

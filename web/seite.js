@@ -459,13 +459,14 @@ const Seite = (() => {
         el.textContent = e.text;
         if (!e.umbruch) el.classList.add('einzeilig');
       }
+      if (e.zugangName) el.setAttribute('aria-label', e.zugangName);
+      if (e.zugangBeschreibung) el.setAttribute('aria-description', e.zugangBeschreibung);
       el.style.left = e.x + 'px';
       el.style.top = e.y + 'px';
       el.style.width = e.w + 'px';
       el.style.height = e.h + 'px';
       el.style.fontSize = e.schrift.px + 'px';
       if (e.schrift.fett) el.classList.add('fett');
-      if (e.schrift.gestaucht) el.style.fontStretch = 'condensed';
       inhalt.append(el);
     }
     // A page lower than the panel scrolls its content, the OK button included.
