@@ -537,6 +537,8 @@ const Seite = (() => {
   // ------------------------------------------------------------ drawing
 
   const textmasken = new Map();
+  // The window's font, as the page's style sheet sets it for the client area.
+  let schriftPx = 11;
 
   // The text in the page's font as a two-level mask: the desktop draws its
   // text without smoothing, in exact colours, like its lines.
@@ -546,7 +548,7 @@ const Seite = (() => {
     if (m) return m;
     const leinwand = document.createElement('canvas');
     const ctx = leinwand.getContext('2d', { willReadFrequently: true });
-    const schrift = `${11 * massstab}px "Vandrel Sans"`;
+    const schrift = `${schriftPx * massstab}px "Vandrel Sans"`;
     ctx.font = schrift;
     const mass = ctx.measureText(text);
     const oben = Math.ceil(mass.fontBoundingBoxAscent);
@@ -722,6 +724,7 @@ const Seite = (() => {
 
   async function starten() {
     await Promise.all([document.fonts.load('11px "Vandrel Sans"'), document.fonts.load('bold 11px "Vandrel Sans"')]);
+    schriftPx = parseFloat(getComputedStyle($('bereich')).fontSize) || schriftPx;
     Module._vandrel_start();
     kopfzeilenSetzen();
     fokusBeobachten();
