@@ -59,8 +59,8 @@ after(async () => {
 
 // A fresh page at the given client size, from disk unless told otherwise;
 // every request it makes is recorded.
-async function oeffnen({ breite = 930, hoehe = 570, adresse = null, rechte = [] } = {}) {
-  const kontext = await browser.newContext({ viewport: { width: breite, height: hoehe + MENUE } });
+async function oeffnen({ breite = 930, hoehe = 570, adresse = null, rechte = [], dichte = 1 } = {}) {
+  const kontext = await browser.newContext({ viewport: { width: breite, height: hoehe + MENUE }, deviceScaleFactor: dichte });
   if (rechte.length) await kontext.grantPermissions(rechte, adresse ? { origin: adresse.replace(/\/$/, '') } : {});
   const page = await kontext.newPage();
   const anfragen = [];
@@ -178,6 +178,15 @@ async function mitte(page, sel) {
   const r = await page.$eval(sel, (el) => el.getBoundingClientRect().toJSON());
   return [r.x + r.width / 2, r.y + r.height / 2];
 }
+
+test('the picture follows the page and is drawn at the device pixel ratio', async () => {
+  const { page, kontext } = await oeffnen({ breite: 600, hoehe: 400, dichte: 2 });
+  assert.deepEqual(await page.$eval('#grafik', (g) => [g.width, g.height, g.clientWidth, g.clientHeight]), [1200, 800, 600, 400]);
+  await page.setViewportSize({ width: 700, height: 300 + MENUE });
+  await page.waitForFunction(() => document.getElementById('grafik').width === 1400);
+  assert.deepEqual(await page.$eval('#grafik', (g) => [g.width, g.height]), [1400, 600]);
+  await kontext.close();
+});
 
 test('the mode switch shows the object boxes and hides them again', async () => {
   const { page, kontext } = await oeffnen();
