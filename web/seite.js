@@ -585,12 +585,13 @@ const Seite = (() => {
     }
   }
 
-  function bild(heap8, rgba, breite, hoehe) {
+  // Shows the raster's pixels (R, G, B, A in memory) at their own size.
+  function bild(heap8, pixel, breite, hoehe) {
     const leinwand = $('grafik');
     if (leinwand.width !== breite) leinwand.width = breite;
     if (leinwand.height !== hoehe) leinwand.height = hoehe;
     if (breite === 0 || hoehe === 0) return;
-    const daten = new ImageData(new Uint8ClampedArray(heap8.buffer, rgba, breite * hoehe * 4), breite, hoehe);
+    const daten = new ImageData(new Uint8ClampedArray(heap8.buffer, pixel, breite * hoehe * 4), breite, hoehe);
     leinwand.getContext('2d').putImageData(daten, 0, 0);
   }
 

@@ -36,8 +36,9 @@ EM_JS(void, seite_meldung, (const char* text), { Seite.meldung(UTF8ToString(text
 EM_JS(void, seite_ablage, (), { Seite.ablage(); });
 EM_JS(void, seite_info_zeigen, (), { Seite.infoZeigen(); });
 EM_JS(void, seite_ende, (), { Seite.ende(); });
-EM_JS(void, seite_bild, (const std::uint32_t* rgba, int breite, int hoehe),
-      { Seite.bild(HEAPU8, rgba, breite, hoehe); });
+// The raster's pixels, already in the canvas's channel order.
+EM_JS(void, seite_bild, (const std::uint32_t* pixel, int breite, int hoehe),
+      { Seite.bild(HEAPU8, pixel, breite, hoehe); });
 EM_JS(void, seite_text_zeichnen,
       (const char* text, double x, double y, std::uint32_t rgb, std::uint32_t* pixel, int breite, int hoehe,
        double massstab),
