@@ -246,9 +246,27 @@ const Seite = (() => {
         ausfuehren(u.aktion);
       }
     });
-    leiste.addEventListener('mouseover', (e) => {
+    // Only a pointer that moves picks an item: a menu opening under a
+    // resting pointer (by keyboard) keeps the item the keys chose, even when
+    // the browser reports the pointer as having entered it.
+    let zeiger = null;
+    let bewegt = false;
+    document.addEventListener('mousemove', (e) => {
+      const hier = e.clientX + ',' + e.clientY;
+      bewegt = hier !== zeiger;
+      zeiger = hier;
+    }, true);
+    leiste.addEventListener('mousemove', (e) => {
+      if (!bewegt) return;
       const o = oben.findIndex((p) => p.el.contains(e.target));
-      if (o >= 0 && menue.offen && menue.oben !== o && oben[o].unterpunkte) menueOeffnen(o, -1);
+      // Once the bar is active, the pointer moves it from item to item.
+      if (o >= 0 && menue.oben >= 0 && menue.oben !== o) {
+        if (oben[o].unterpunkte) menueOeffnen(o, -1);
+        else {
+          menueSchliessen();
+          markieren(o, -1);
+        }
+      }
       const u = unter.findIndex((p) => p.el.contains(e.target));
       if (u >= 0) markieren(menue.oben, u);
     });
@@ -378,18 +396,27 @@ const Seite = (() => {
     }, 0);
   }
 
-  function meldungBeobachten() {
+  // Closed at once, not when the dialog's close event comes a task later:
+  // the next key must already reach the page again.
+  function meldungSchliessen() {
     const dialog = $('meldung');
-    $('meldung_ok').addEventListener('click', () => dialog.close());
+    if (!meldungOffen) return;
+    meldungOffen = false;
+    dialog.close();
+    const zurueck = vorMeldung;
+    Module._vandrel_meldung_zu();
+    if (!meldungAnstehend && !meldungOffen) {
+      vorMeldung = null;
+      if (zurueck && zurueck.isConnected && !beendet) zurueck.focus();
+    }
+  }
+
+  function meldungBeobachten() {
+    $('meldung_ok').addEventListener('click', meldungSchliessen);
     // Escape closes it like OK, as the desktop's box does.
-    dialog.addEventListener('close', () => {
-      meldungOffen = false;
-      const zurueck = vorMeldung;
-      Module._vandrel_meldung_zu();
-      if (!meldungAnstehend && !meldungOffen) {
-        vorMeldung = null;
-        if (zurueck && zurueck.isConnected && !beendet) zurueck.focus();
-      }
+    $('meldung').addEventListener('cancel', (e) => {
+      e.preventDefault();
+      meldungSchliessen();
     });
   }
 
@@ -653,6 +680,8 @@ const Seite = (() => {
     beendet = true;
     infoEntladen();
     const dialog = $('meldung');
+    meldungOffen = false;
+    meldungAnstehend = false;
     if (dialog.open) dialog.close();
     $('fenster').hidden = true;
     $('ende').hidden = false;
