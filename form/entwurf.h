@@ -13,7 +13,8 @@ inline constexpr int client_breite = 13950;  // twips, 930 pixels
 inline constexpr int client_hoehe = 8550;    // twips, 570 pixels
 
 // Positions and sizes are kept in twips; 15 twips make a pixel.
-constexpr int pixel(int twips) { return (twips + 7) / 15; }
+inline constexpr int twips_je_pixel = 15;
+constexpr int pixel(int twips) { return (twips + twips_je_pixel / 2) / twips_je_pixel; }
 
 enum class Art { Kontrollkaestchen, Textfeld, Optionsfeld, Bezeichnung };
 

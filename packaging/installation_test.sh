@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs into a temporary prefix and checks that every file is where a
 # desktop expects it, and that the installed program answers --help and
-# --version without a display.
+# --version and draws a picture without a display.
 set -euo pipefail
 bau=$1
 ziel=$(mktemp -d)
@@ -35,5 +35,9 @@ rc=0; ausgabe=$(ohne_anzeige --help 2>&1) || rc=$?
 [ $rc -eq 0 ] && [[ $ausgabe == Aufruf:* ]] || { echo "--help: $rc, $ausgabe"; fehler=1; }
 rc=0; ausgabe=$(ohne_anzeige --farbe 2>&1 > /dev/null) || rc=$?
 [ $rc -eq 2 ] && [[ $ausgabe == *"unbekannte Option „--farbe“"* ]] || { echo "--farbe: $rc, $ausgabe"; fehler=1; }
+# A picture needs no display either, even where the environment names one platform.
+rc=0; ausgabe=$(ohne_anzeige --bild "$ziel/bild.png" --abbildung --strahlen 2>&1) || rc=$?
+[ $rc -eq 0 ] && [ "$(head -c 8 "$ziel/bild.png" 2>/dev/null | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] \
+  || { echo "--bild: $rc, $ausgabe"; fehler=1; }
 [ $fehler -eq 0 ] && echo "Installation vollständig"
 exit $fehler

@@ -192,7 +192,12 @@ void Rasterbild::groesse_setzen(int breite_logisch, int hoehe_logisch, double pi
         breite_d_ = w;
         hoehe_d_ = h;
     }
-    muster_setzen(std::max(1, static_cast<int>(std::lround(massstab_))));
+    // DrawWidth and the patterns count logical pixels: at twice the pixels a
+    // thin line is two wide and its dashes twice as long, so that the
+    // picture looks as on an ordinary screen, only finer.
+    duenn_ = std::max(1, static_cast<int>(std::lround(massstab_)));
+    einzelpunkt_ = duenn_ == 1 ? 1 : 0;
+    muster_setzen(duenn_);
     abbildung_berechnen();
 }
 
@@ -288,7 +293,7 @@ void Rasterbild::PSet(double x, double y, Farbe farbe)
     CurrentY = y;
     const double dx = ax_ * x + bx_;
     const double dy = ay_ * y + by_;
-    if (DrawWidth <= 1) [[likely]] {
+    if (DrawWidth <= einzelpunkt_) [[likely]] {
         // The comparisons also drop NaN and infinities.
         if (dx >= 0.0 && dx < breite_d_ && dy >= 0.0 && dy < hoehe_d_) {
             pixel_[static_cast<std::ptrdiff_t>(static_cast<int>(dy)) * zeilenlaenge_ + static_cast<int>(dx)] =
@@ -296,7 +301,7 @@ void Rasterbild::PSet(double x, double y, Farbe farbe)
         }
         return;
     }
-    punkt(dx, dy, static_cast<int>(std::lround(DrawWidth * massstab_)), rgb(farbe));
+    punkt(dx, dy, DrawWidth <= 1 ? duenn_ : static_cast<int>(std::lround(DrawWidth * massstab_)), rgb(farbe));
 }
 
 void Rasterbild::Print(const std::string& text)
@@ -331,7 +336,7 @@ void Rasterbild::strecke(double x1, double y1, double x2, double y2, std::uint32
     y2 = std::clamp(y2, -gross, gross);
 
     const bool duenn = DrawWidth <= 1;
-    const int durchmesser = duenn ? 1 : static_cast<int>(std::lround(DrawWidth * massstab_));
+    const int durchmesser = duenn ? duenn_ : static_cast<int>(std::lround(DrawWidth * massstab_));
     if (x1 == x2 && y1 == y2) {
         punkt(ax_ * x1 + bx_, ay_ * y1 + by_, durchmesser, farbe);
         return;
@@ -399,11 +404,14 @@ void Rasterbild::strecke_duenn(double x0, double y0, double x1, double y1, doubl
             pos = 0;
         }
     }
-    // One pixel per column (or row) of the major axis, placed from the exact
-    // slope rather than from rounded end points, so that clipping a line does
-    // not tilt its visible part. After the clip every coordinate lies within
-    // a few pixels of the picture, so floor(v) is (int)(v + 16) - 16.
-    auto ab = [](double v) { return static_cast<int>(v + 16.0) - 16; };
+    // One pixel per column (or row) of the major axis, duenn_ of them across
+    // it centred on the line, placed from the exact slope rather than from
+    // rounded end points, so that clipping a line does not tilt its visible
+    // part. After the clip every coordinate lies within a few pixels of the
+    // picture, so floor(v) is (int)(v + 1024) - 1024.
+    auto ab = [](double v) { return static_cast<int>(v + 1024.0) - 1024; };
+    const int quer = duenn_;
+    const double versatz = 0.5 - 0.5 * quer;
     const unsigned w = static_cast<unsigned>(breite_px_), h = static_cast<unsigned>(hoehe_px_);
     const double ddx = x1 - x0, ddy = y1 - y0;
     const bool waagerecht = std::abs(ddx) >= std::abs(ddy);
@@ -415,11 +423,13 @@ void Rasterbild::strecke_duenn(double x0, double y0, double x1, double y1, doubl
     const int schritt = anfang <= ende ? 1 : -1;
     for (int i = anfang;; i += schritt) {
         if (m == nullptr || m[pos]) {
-            const int j = ab(b0 + (i + 0.5 - a0) * steigung);
-            const int x = waagerecht ? i : j;
-            const int y = waagerecht ? j : i;
-            if (static_cast<unsigned>(x) < w && static_cast<unsigned>(y) < h) {
-                pixel_[static_cast<std::ptrdiff_t>(y) * zeilenlaenge_ + x] = farbe;
+            const int j0 = ab(b0 + (i + 0.5 - a0) * steigung + versatz);
+            for (int j = j0; j < j0 + quer; ++j) {
+                const int x = waagerecht ? i : j;
+                const int y = waagerecht ? j : i;
+                if (static_cast<unsigned>(x) < w && static_cast<unsigned>(y) < h) {
+                    pixel_[static_cast<std::ptrdiff_t>(y) * zeilenlaenge_ + x] = farbe;
+                }
             }
         }
         if (i == ende) {

@@ -114,6 +114,12 @@ private:
     // Line patterns in picture pixels (on = 1), one table per DrawStyle 1 to 4.
     std::vector<unsigned char> muster_[4];
     int musterfaktor_ = 0;
+    // One logical pixel in whole picture pixels: the width of a thin line
+    // and the size of a point.
+    int duenn_ = 1;
+    // The largest DrawWidth that PSet draws as a single picture pixel: 1, or
+    // 0 when a logical pixel is more than one.
+    int einzelpunkt_ = 1;
 
     double breite_twips_ = 0, hoehe_twips_ = 0;
     int zustand_ = 0;

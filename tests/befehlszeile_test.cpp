@@ -62,12 +62,17 @@ TEST(Befehlszeile, FehlerEndenMitZweiUndDemHinweisAufDieHilfe)
         {{QStringLiteral("bild.png")}, "unerwartetes Argument „bild.png“"},
         {{QStringLiteral("--bild="), QStringLiteral("--strahlen")}, "--bild braucht einen Dateinamen"},
         {{QStringLiteral("--bild"), QStringLiteral("a.png"), QStringLiteral("--groesse"), QStringLiteral("930x")},
-         "--groesse erwartet BREITExHOEHE in Pixeln, je 100 bis 8000, z. B. 930x570, nicht „930x“"},
-        {{QStringLiteral("--bild=a.png"), QStringLiteral("--groesse=99x570")},
-         "--groesse erwartet BREITExHOEHE in Pixeln, je 100 bis 8000, z. B. 930x570, nicht „99x570“"},
-        {{QStringLiteral("--bild=a.png"), QStringLiteral("--groesse=100x8001")},
-         "--groesse erwartet BREITExHOEHE in Pixeln, je 100 bis 8000, z. B. 930x570, nicht „100x8001“"},
+         "--groesse erwartet BREITExHOEHE in Pixeln, je höchstens 8192, z. B. 930x570, nicht „930x“"},
+        {{QStringLiteral("--bild=a.png"), QStringLiteral("--groesse=0x570")},
+         "--groesse erwartet BREITExHOEHE in Pixeln, je höchstens 8192, z. B. 930x570, nicht „0x570“"},
+        // The raster's largest side: beyond it the picture would come out smaller.
+        {{QStringLiteral("--bild=a.png"), QStringLiteral("--groesse=100x8193")},
+         "--groesse erwartet BREITExHOEHE in Pixeln, je höchstens 8192, z. B. 930x570, nicht „100x8193“"},
         {{QStringLiteral("--groesse=930x570")}, "--groesse gilt nur zusammen mit --bild"},
+        // No number at all is told before anything opens, with the box's name.
+        {{QStringLiteral("--r2=40"), QStringLiteral("--r1"), QStringLiteral("abc")},
+         "--r1: „abc“ ist keine Zahl (Feld „Linse: r 1 (Krümmungsradius links)“)"},
+        {{QStringLiteral("--objekt-hoehe=")}, "--objekt-hoehe: „“ ist keine Zahl (Feld „Objekt: Höhe (Höhe des Gegenstands)“)"},
     };
     for (const auto& fall : faelle) {
         const Auswertung a = auswerten(fall.argumente);
@@ -83,31 +88,28 @@ TEST(Befehlszeile, WerteInFesterReihenfolgeWieGeschrieben)
                                     QStringLiteral("--ort=20"), QStringLiteral("--r1"), QStringLiteral("40"),
                                     QStringLiteral("--ort"), QStringLiteral("1,5e1"), QStringLiteral("--abbildung"),
                                     QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--bild"),
-                                    QStringLiteral("a b.png"), QStringLiteral("--groesse=100X8000")});
+                                    QStringLiteral("a b.png"), QStringLiteral("--groesse=1X8192")});
     ASSERT_EQ(a.aktion, Auswertung::Aktion::Weiter) << a.text.toStdString();
     const Befehlszeile& b = a.befehl;
     ASSERT_EQ(b.werte.size(), 4u);
     // Radius before the lens position, whose bound depends on it; the last
     // --ort counts; texts stay as written, a leading minus included.
-    EXPECT_EQ(b.werte[0].feld, Feld::R1_a);
+    EXPECT_EQ(b.werte[0].box, Box::R1_a);
     EXPECT_EQ(b.werte[0].text, QStringLiteral("40"));
-    EXPECT_EQ(b.werte[1].feld, Feld::n1);
+    EXPECT_EQ(b.werte[1].box, Box::n1);
     EXPECT_EQ(b.werte[1].text, QStringLiteral("1.5"));
-    EXPECT_EQ(b.werte[2].feld, Feld::X1_0);
+    EXPECT_EQ(b.werte[2].box, Box::X1_0);
     EXPECT_EQ(b.werte[2].text, QStringLiteral("1,5e1"));
-    EXPECT_EQ(b.werte[3].feld, Feld::ort);
+    EXPECT_EQ(b.werte[3].box, Box::ort);
     EXPECT_EQ(b.werte[3].text, QStringLiteral("-5"));
     EXPECT_TRUE(b.abbildung);
     EXPECT_FALSE(b.strahlen);
     EXPECT_EQ(b.bild, QStringLiteral("a b.png"));
-    EXPECT_EQ(b.groesse, QSize(100, 8000));
-    // Qt's own -platform is not among them.
-    EXPECT_EQ(b.angegeben, (QStringList{"--objekt-ort", "--n", "--ort", "--r1", "--ort", "--abbildung", "--bild",
-                                        "--groesse"}));
+    EXPECT_EQ(b.groesse, QSize(1, 8192));
 
     const Auswertung leer = auswerten({});
     EXPECT_EQ(leer.aktion, Auswertung::Aktion::Weiter);
-    EXPECT_TRUE(leer.befehl.angegeben.isEmpty());
+    EXPECT_TRUE(leer.befehl.werte.empty());
     EXPECT_EQ(leer.befehl.groesse, QSize(930, 570));
 }
 

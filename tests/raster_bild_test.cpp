@@ -428,9 +428,13 @@ TEST_F(Raster, DevicePixelRatioTwoDoublesThePixels)
     EXPECT_DOUBLE_EQ(p.x, 10);
     EXPECT_DOUBLE_EQ(p.y, 5);
 
-    f.PSet(5.05, 5.05, farbe::rot);  // a single device pixel
-    EXPECT_EQ(px(101, 99), rot);
-    EXPECT_EQ(anzahl(rot), 1);
+    // A point and a thin line are one logical pixel wide, two device pixels,
+    // so that the picture looks as at ratio one.
+    f.PSet(5.05, 5.05, farbe::rot);
+    EXPECT_EQ(umriss(rot), kasten(100, 98, 2, 2));
+    EXPECT_EQ(anzahl(rot), 4);
+    f.Line(12.025, 1, 12.025, 9, farbe::dunkelgruen);
+    EXPECT_EQ(umriss(gruen).breite(), 2);
 
     f.DrawWidth = 8;
     f.PSet(15, 5, farbe::blau);

@@ -2,8 +2,11 @@
 // what the boxes show, and a click that ends an entry with a message.
 #include "ui_grafik_hilfe.h"
 
+#include "ui/bild_export.h"
+
 #include <QFocusEvent>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -70,6 +73,37 @@ TEST_F(Eingabe, TextsTheProgramWritesShowTheirBeginning)
     ASSERT_EQ(f->txt_R1_a->text(), QStringLiteral("20,1234567890123"));
     EXPECT_EQ(f->txt_R1_a->cursorPosition(), 0);
     EXPECT_EQ(f->txt_n1->cursorPosition(), 0);  // start texts as well
+}
+
+// The command line's scene goes through the controls as typing does, and the
+// export without a window draws exactly the window's picture of it.
+TEST_F(Eingabe, TheCommandLineTypesTheSceneInAndThePictureIsTheWindows)
+{
+    Befehlszeile b = befehlszeile_auswerten({QStringLiteral("vandrel"), QStringLiteral("--max-x=79"),
+                                             QStringLiteral("--r1=40"), QStringLiteral("--objekt-ort=10"),
+                                             QStringLiteral("--abbildung"), QStringLiteral("--strahlen")})
+                         .befehl;
+    f->befehlszeile_uebernehmen(b);
+    EXPECT_TRUE(meldungen.isEmpty());
+    EXPECT_TRUE(f->opt_abbildung->isChecked());
+    EXPECT_TRUE(f->txt_ort->isVisible());
+    EXPECT_TRUE(f->chk_licht->isChecked());
+    EXPECT_EQ(Module1.R1_a, 40.0);
+    EXPECT_EQ(Module1.obj_ort, 10.0);
+    EXPECT_EQ(f->txt_Nmax->text(), QStringLiteral("80"));  // refused: the range stays
+    EXPECT_EQ(int(Module1.Nmax), 150);
+    const QImage fenster = f->bild().kopie();
+
+    QTemporaryDir ordner;
+    b.bild = ordner.filePath(QStringLiteral("x.png"));
+    b.groesse = f->bereich()->size();
+    ASSERT_EQ(bild_exportieren(b), QString());
+    EXPECT_EQ(QImage(b.bild).convertToFormat(fenster.format()), fenster);
+
+    // A value that fails shows its message over the window, as typed.
+    f->befehlszeile_uebernehmen(befehlszeile_auswerten({QStringLiteral("vandrel"), QStringLiteral("--n=1")}).befehl);
+    EXPECT_EQ(meldungen, QStringList{unfug});
+    EXPECT_EQ(f->txt_n1->text(), QStringLiteral("1"));
 }
 
 // With real mouse events and the real message box: the click on a button

@@ -189,7 +189,7 @@ TEST_F(Fenster, ScreenReadersHearWhatEachControlHolds)
     EXPECT_EQ(name(f->bereich()), QStringLiteral("Grafik"));
     EXPECT_TRUE(beschreibung(f->bereich()).contains(QStringLiteral("Cursorposition")));
     // The readout says where the pointer is, not what the label is called.
-    QTest::mouseMove(f->bereich(), QPoint(100, 300));
+    QTest::mouseMove(f->bereich(), QPoint(120, 310));
     EXPECT_EQ(name(f->lbl_cursor_position), f->lbl_cursor_position->text());
 }
 

@@ -1,5 +1,9 @@
 #include "ui/befehlszeile.h"
 
+#include "form/grafik_kern.h"
+#include "form/zahltext.h"
+#include "render/rasterbild.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
@@ -13,20 +17,20 @@ namespace {
 
 struct Szenenoption {
     const char* name;
-    Feld feld;
+    Box box;
     const char* beschreibung;
 };
 
 // In the order of the boxes on the window.
 const Szenenoption szenenoptionen[] = {
-    {"ort", Feld::X1_0, "Linse: Ort, x der Linsenmitte"},
-    {"r1", Feld::R1_a, "r 1, Krümmungsradius links"},
-    {"r2", Feld::R1_b, "r 2, Krümmungsradius rechts"},
-    {"n", Feld::n1, "n, Brechzahl"},
-    {"max-x", Feld::Nmax, "max x, rechtes Ende des Bereichs"},
-    {"dicke", Feld::d1_plus, "Dicke +, zusätzliche Dicke"},
-    {"objekt-ort", Feld::ort, "Objekt: Ort, x des Gegenstands"},
-    {"objekt-hoehe", Feld::hoehe, "Objekt: Höhe, Höhe des Gegenstands"},
+    {"ort", Box::X1_0, "Linse: Ort, x der Linsenmitte"},
+    {"r1", Box::R1_a, "r 1, Krümmungsradius links"},
+    {"r2", Box::R1_b, "r 2, Krümmungsradius rechts"},
+    {"n", Box::n1, "n, Brechzahl"},
+    {"max-x", Box::Nmax, "max x, rechtes Ende des Bereichs"},
+    {"dicke", Box::d1_plus, "Dicke +, zusätzliche Dicke"},
+    {"objekt-ort", Box::ort, "Objekt: Ort, x des Gegenstands"},
+    {"objekt-hoehe", Box::hoehe, "Objekt: Höhe, Höhe des Gegenstands"},
 };
 
 // Read by QGuiApplication and QApplication themselves; with a value or without.
@@ -66,8 +70,11 @@ std::optional<QSize> groesse_lesen(const QString& text)
         return std::nullopt;
     }
     const QSize groesse(treffer.captured(1).toInt(), treffer.captured(2).toInt());
+    // Larger, the raster would make a smaller picture and show it enlarged.
+    // Too small for the redraw is not told here: the redraw's own size
+    // guard decides that, and the export reports it.
     for (int kante : {groesse.width(), groesse.height()}) {
-        if (kante < bild_kleinste_kante || kante > bild_groesste_kante) {
+        if (kante < 1 || kante > Rasterbild::groesste_kante) {
             return std::nullopt;
         }
     }
@@ -176,10 +183,6 @@ Auswertung befehlszeile_auswerten(const QStringList& argumente)
     for (const Szenenoption& o : szenenoptionen) {
         optionen << option(o.name, "ZAHL");
     }
-    QStringList szene_und_bild;
-    for (qsizetype i = 2; i < optionen.size(); ++i) {
-        szene_und_bild << optionen[i].names();
-    }
     for (const char* name : qt_mit_wert) {
         optionen << option(name, "WERT");
     }
@@ -214,22 +217,18 @@ Auswertung befehlszeile_auswerten(const QStringList& argumente)
     }
 
     Befehlszeile& b = a.befehl;
-    for (Feld feld : uebernahme_reihenfolge) {
+    for (Box box : uebernahme_reihenfolge) {
         for (const Szenenoption& o : szenenoptionen) {
             // Given twice, the last one counts, as when a box is typed into twice.
-            if (o.feld == feld && parser.isSet(QLatin1String(o.name))) {
-                b.werte.push_back({feld, parser.value(QLatin1String(o.name))});
+            if (o.box == box && parser.isSet(QLatin1String(o.name))) {
+                b.werte.push_back({box, parser.value(QLatin1String(o.name)),
+                                   wie_geschrieben(QLatin1String(o.name), argumente)});
             }
         }
     }
     b.abbildung = parser.isSet(QStringLiteral("abbildung"));
     b.strahlen = parser.isSet(QStringLiteral("strahlen"));
     b.bild = parser.value(QStringLiteral("bild"));
-    for (const QString& name : parser.optionNames()) {
-        if (szene_und_bild.contains(name)) {
-            b.angegeben << wie_geschrieben(name, argumente);
-        }
-    }
 
     if (parser.isSet(QStringLiteral("bild")) && b.bild.isEmpty()) {
         return fehler(QStringLiteral("--bild braucht einen Dateinamen"));
@@ -238,10 +237,9 @@ Auswertung befehlszeile_auswerten(const QStringList& argumente)
         const QString wert = parser.value(QStringLiteral("groesse"));
         const std::optional<QSize> groesse = groesse_lesen(wert);
         if (!groesse) {
-            return fehler(QStringLiteral("--groesse erwartet BREITExHOEHE in Pixeln, je %1 bis %2, "
-                                         "z. B. %3x%4, nicht %5")
-                              .arg(bild_kleinste_kante)
-                              .arg(bild_groesste_kante)
+            return fehler(QStringLiteral("--groesse erwartet BREITExHOEHE in Pixeln, je höchstens %1, "
+                                         "z. B. %2x%3, nicht %4")
+                              .arg(Rasterbild::groesste_kante)
                               .arg(bild_standardgroesse.width())
                               .arg(bild_standardgroesse.height())
                               .arg(zitat(wert)));
@@ -252,5 +250,31 @@ Auswertung befehlszeile_auswerten(const QStringList& argumente)
         }
         b.groesse = *groesse;
     }
+    // Text that is no number would only show "Unfug !" in the window; on the
+    // command line it is a mistake to tell before anything opens.
+    for (const Szenenwert& w : b.werte) {
+        if (!text_zu_zahl(w.text.toStdString())) {
+            return fehler(QStringLiteral("%1: %2 ist keine Zahl (Feld %3)")
+                              .arg(w.option, zitat(w.text), zitat(QString::fromUtf8(entwurf::box(w.box).zugang_name))));
+        }
+    }
     return a;
+}
+
+void szene_uebernehmen(const Befehlszeile& befehl, Ansicht& ansicht, GrafikKern& kern,
+                       const Szenenschalter& schalter, const std::function<bool(const Szenenwert&)>& weiter)
+{
+    if (befehl.abbildung) {
+        schalter.abbildung_waehlen();
+    }
+    if (befehl.strahlen) {
+        schalter.strahlen_einschalten();
+    }
+    for (const Szenenwert& w : befehl.werte) {
+        ansicht.Text_setzen(w.box, w.text.toStdString());
+        kern.LostFocus(w.box);
+        if (weiter && !weiter(w)) {
+            return;
+        }
+    }
 }

@@ -2,23 +2,27 @@
 // The command line. It is read before any application object exists, so
 // that --help, --version and a wrong option answer without a display.
 
+#include "form/ansicht.h"
+#include "form/entwurf.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
-// The entry box that a scene option fills, in tab order of the window.
-enum class Feld { X1_0, R1_a, R1_b, n1, Nmax, d1_plus, ort, hoehe };
+class GrafikKern;
 
 struct Szenenwert {
-    Feld feld;
-    QString text;  // as written, taken over like text typed into the box
+    Box box;         // the entry box the option fills
+    QString text;    // as written, taken over like text typed into the box
+    QString option;  // as the user wrote it ("--r1"), for messages
 };
 
-inline constexpr QSize bild_standardgroesse{930, 570};
-inline constexpr int bild_kleinste_kante = 100;
-inline constexpr int bild_groesste_kante = 8000;
+// The window's client area at design size.
+inline constexpr QSize bild_standardgroesse{entwurf::pixel(entwurf::client_breite),
+                                            entwurf::pixel(entwurf::client_hoehe)};
 
 struct Befehlszeile {
     // At most one value per box, in the order in which they are taken over
@@ -28,16 +32,13 @@ struct Befehlszeile {
     bool strahlen = false;
     QString bild;  // empty: no picture file, the window opens
     QSize groesse = bild_standardgroesse;
-    // The scene and picture options given, as written ("--ort"), in
-    // command-line order.
-    QStringList angegeben;
 };
 
 // The lens position's lower bound depends on the lens's shape and the
 // object's upper bound on the whole lens, so these come first; otherwise the
 // boxes' tab order.
-inline constexpr Feld uebernahme_reihenfolge[] = {Feld::R1_a, Feld::R1_b, Feld::n1,  Feld::Nmax,
-                                                  Feld::d1_plus, Feld::X1_0, Feld::ort, Feld::hoehe};
+inline constexpr Box uebernahme_reihenfolge[] = {Box::R1_a,    Box::R1_b, Box::n1,  Box::Nmax,
+                                                 Box::d1_plus, Box::X1_0, Box::ort, Box::hoehe};
 
 struct Auswertung {
     enum class Aktion { Weiter, Hilfe, Version, Fehler };
@@ -50,7 +51,9 @@ struct Auswertung {
     Befehlszeile befehl;
 };
 
-// argumente[0] is the program's name. Qt's own window-system options
+// argumente[0] is the program's name. A scene value that is no number at
+// all is an error here already, before any window opens; every other value
+// is left to the box's own entry rules. Qt's own window-system options
 // (-platform, -style, -display, …) pass unchecked: the application object
 // reads them later.
 Auswertung befehlszeile_auswerten(const QStringList& argumente);
@@ -58,3 +61,20 @@ Auswertung befehlszeile_auswerten(const QStringList& argumente);
 // "vandrel 1.0", the copyright and the license.
 QString versionstext();
 QString hilfetext();
+
+// What selects the mode and checks the rays on a view, the way a click on
+// the control does (so that the core's click handlers run).
+struct Szenenschalter {
+    std::function<void()> abbildung_waehlen;
+    std::function<void()> strahlen_einschalten;
+};
+
+// Takes the scene over as a user would: first the mode and the rays, so
+// that every value meets the scene it is meant for (the object's boxes are
+// there only in the imaging mode, and a value whose redraw fails in it
+// fails as typing it there would); then each value typed into its box and
+// the box left (Tab), in take-over order. weiter is asked after each value;
+// false stops there.
+void szene_uebernehmen(const Befehlszeile& befehl, Ansicht& ansicht, GrafikKern& kern,
+                       const Szenenschalter& schalter,
+                       const std::function<bool(const Szenenwert&)>& weiter = {});

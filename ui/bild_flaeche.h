@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPalette>
 #include <QPointF>
 #include <QSize>
 
@@ -23,6 +24,11 @@ public:
     void systemfarben_setzen(const QColor& fensterhintergrund, const QColor& schaltflaechentext)
     {
         Rasterbild::systemfarben_setzen(fensterhintergrund.rgb(), schaltflaechentext.rgb());
+    }
+    // The window's background is the palette's Base, as behind text boxes.
+    void systemfarben_setzen(const QPalette& palette)
+    {
+        systemfarben_setzen(palette.color(QPalette::Base), palette.color(QPalette::ButtonText));
     }
     // The font that Print uses; without one, the application's.
     void schrift_setzen(const QFont& schrift);

@@ -190,7 +190,7 @@ frm_grafik::frm_grafik() : kern_(*this)
     const QColor fenster = palette().color(QPalette::Base);
     hintergrund_wie_fenster(bereich_, fenster);
     setCentralWidget(bereich_);
-    bild_.systemfarben_setzen(fenster, palette().color(QPalette::ButtonText));
+    bild_.systemfarben_setzen(palette());
     bild_.schrift_setzen(font());
 
     QWidget* c = bereich_;
@@ -374,7 +374,8 @@ int frm_grafik::fensterzustand() const
 void frm_grafik::fenster_melden()
 {
     const QRect rahmen = frameGeometry();
-    bild_.fenster_setzen(rahmen.width() * 15.0, rahmen.height() * 15.0, fensterzustand());
+    bild_.fenster_setzen(rahmen.width() * double(entwurf::twips_je_pixel),
+                         rahmen.height() * double(entwurf::twips_je_pixel), fensterzustand());
 }
 
 void frm_grafik::flaeche_anpassen()
@@ -446,6 +447,15 @@ void frm_grafik::box_verlassen(Box b, Qt::FocusReason grund)
             }
         });
     }
+}
+
+void frm_grafik::befehlszeile_uebernehmen(const Befehlszeile& befehl)
+{
+    QPointer<frm_grafik> selbst(this);
+    szene_uebernehmen(
+        befehl, *this, kern_, {[this] { opt_abbildung->setChecked(true); }, [this] { chk_licht->setChecked(true); }},
+        // A message box runs the events: go on only while the window is open.
+        [selbst](const Szenenwert&) { return selbst && !selbst->geschlossen(); });
 }
 
 QLineEdit* frm_grafik::box(Box b) const

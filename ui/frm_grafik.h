@@ -5,6 +5,7 @@
 #include "form/ansicht.h"
 #include "form/grafik_kern.h"
 
+#include "ui/befehlszeile.h"
 #include "ui/bild_flaeche.h"
 
 #include <QLabel>
@@ -86,6 +87,9 @@ public:
 
     // The handlers behind the controls.
     GrafikKern& kern() { return kern_; }
+    // The scene of the command line, taken over through the controls as a
+    // user would (szene_uebernehmen): a failing value shows its message.
+    void befehlszeile_uebernehmen(const Befehlszeile& befehl);
 
     // Every message box of the program goes through here; tests replace it.
     static std::function<void(const QString&)> meldung_ersatz;

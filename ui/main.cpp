@@ -1,5 +1,7 @@
 #include "ui/befehlszeile.h"
+#include "ui/bild_export.h"
 #include "ui/fenster.h"
+#include "ui/frm_grafik.h"
 #include "ui/symbol.h"
 
 #include <QApplication>
@@ -8,6 +10,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <vector>
 
 namespace {
 
@@ -64,22 +67,44 @@ int main(int argc, char** argv)
                    befehl.aktion == Auswertung::Aktion::Fehler ? stderr : stdout);
         return befehl.rueckgabe;
     }
-    if (!befehl.befehl.angegeben.isEmpty()) {
-        // Read, but not yet taken over: refused rather than ignored.
-        std::fprintf(stderr, "vandrel: %s ist in dieser Fassung noch nicht verfügbar\n",
-                     befehl.befehl.angegeben.first().toLocal8Bit().constData());
-        return 2;
-    }
+    const Befehlszeile& b = befehl.befehl;
 
-    QApplication app(argc, argv);
+    // A picture needs no display: the offscreen platform, also over a
+    // -platform of the user's, which Qt would read after the environment.
+    std::vector<char*> qt_argumente(argv, argv + argc);
+    char platform[] = "-platform";
+    char offscreen[] = "offscreen";
+    if (!b.bild.isEmpty()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qt_argumente.push_back(platform);
+        qt_argumente.push_back(offscreen);
+    }
+    int qt_anzahl = static_cast<int>(qt_argumente.size());
+    qt_argumente.push_back(nullptr);
+    QApplication app(qt_anzahl, qt_argumente.data());
     // Only the name: a display name would be appended to every window title.
     QApplication::setApplicationName(QStringLiteral("Vandrel"));
+
+    if (!b.bild.isEmpty()) {
+        const QString meldung = bild_exportieren(b);
+        if (!meldung.isEmpty()) {
+            std::fputs((QStringLiteral("vandrel: ") + meldung + QStringLiteral("\n")).toLocal8Bit().constData(), stderr);
+            return 1;
+        }
+        return 0;
+    }
+
     QApplication::setWindowIcon(fenster_symbol());
     ErstesBild messung;
     if (qEnvironmentVariableIsSet("VANDREL_STARTZEIT")) {
         app.installEventFilter(&messung);
     }
     frm_grafik_Show();
+    // The window is there with its first picture; the scene options are
+    // typed in as a user would, and a value that fails shows "Unfug !" over it.
+    if (frm_grafik* f = frm_grafik_Instanz()) {
+        f->befehlszeile_uebernehmen(b);
+    }
     const int ergebnis = app.exec();
     zwischenablage_uebergeben();
     return ergebnis;

@@ -1,0 +1,113 @@
+// The installed way to get a picture: the real program with --bild, where no
+// display is and no platform is chosen.
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#ifndef VANDREL_PROGRAMM
+#error "VANDREL_PROGRAMM comes from the build"
+#endif
+
+namespace {
+
+struct Lauf {
+    int rueckgabe = -1;
+    QString fehler;  // standard error
+};
+
+class BildExport : public ::testing::Test {
+protected:
+    Lauf starten(QStringList argumente)
+    {
+        QProcess p;
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            umgebung.remove(QString::fromLatin1(name));
+        }
+        p.setProcessEnvironment(umgebung);
+        p.start(QStringLiteral(VANDREL_PROGRAMM), argumente);
+        Lauf l;
+        if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) {
+            ADD_FAILURE() << "vandrel lief nicht zu Ende: " << argumente.join(' ').toStdString();
+            return l;
+        }
+        l.rueckgabe = p.exitCode();
+        l.fehler = QString::fromLocal8Bit(p.readAllStandardError());
+        return l;
+    }
+    QString pfad(const char* name) const { return ordner.filePath(QString::fromLatin1(name)); }
+    QImage bild(const char* name, QStringList optionen)
+    {
+        const Lauf l = starten(QStringList{QStringLiteral("--bild"), pfad(name)} + optionen);
+        EXPECT_EQ(l.rueckgabe, 0) << l.fehler.toStdString();
+        return QImage(pfad(name)).convertToFormat(QImage::Format_RGB32);
+    }
+    // Checks that the run fails with a message and leaves the folder empty.
+    void scheitert(const QString& ziel, QStringList optionen)
+    {
+        const Lauf l = starten(QStringList{QStringLiteral("--bild"), ziel} + optionen);
+        EXPECT_EQ(l.rueckgabe, 1) << optionen.join(' ').toStdString();
+        EXPECT_TRUE(l.fehler.contains(QStringLiteral("vandrel: "))) << l.fehler.toStdString();
+        EXPECT_TRUE(QDir(ordner.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+            << optionen.join(' ').toStdString();
+    }
+
+    QTemporaryDir ordner;
+};
+
+int anzahl(const QImage& b, QRgb farbe, QRect bereich)
+{
+    int n = 0;
+    for (int y = bereich.top(); y <= bereich.bottom(); ++y) {
+        for (int x = bereich.left(); x <= bereich.right(); ++x) {
+            n += b.pixel(x, y) == farbe;
+        }
+    }
+    return n;
+}
+
+TEST_F(BildExport, DrawsTheSceneWithoutADisplay)
+{
+    const QImage b = bild("a.png", {QStringLiteral("--abbildung"), QStringLiteral("--strahlen")});
+    ASSERT_EQ(b.size(), QSize(930, 570));
+    EXPECT_GT(anzahl(b, qRgb(0xFF, 0, 0), b.rect()), 1000);  // rays outside the glass
+    EXPECT_GT(anzahl(b, qRgb(0, 0x80, 0), b.rect()), 100);   // object and image
+    // The blue letters stand above the frame, where only text is: the fonts work.
+    EXPECT_GT(anzahl(b, qRgb(0, 0, 0xFF), QRect(0, 0, 930, 100)), 10);
+}
+
+TEST_F(BildExport, TwiceTheSizeDrawsLinesTwiceAsWide)
+{
+    const QRgb schwarz = qRgb(0, 0, 0);
+    // Across the optical axis, in the open right part of the frame.
+    const QImage einfach = bild("1.png", {});
+    ASSERT_EQ(einfach.size(), QSize(930, 570));
+    EXPECT_EQ(anzahl(einfach, schwarz, QRect(700, 200, 1, 250)), 1);
+    const QImage doppelt = bild("2.png", {QStringLiteral("--groesse"), QStringLiteral("1860x1140")});
+    ASSERT_EQ(doppelt.size(), QSize(1860, 1140));
+    EXPECT_EQ(anzahl(doppelt, schwarz, QRect(1400, 400, 1, 500)), 2);
+}
+
+TEST_F(BildExport, ARefusedValueBehavesAsInTheWindow)
+{
+    // 79 is refused: the box would show 80, the range stays 150.
+    const QImage vorgabe = bild("vorgabe.png", {});
+    EXPECT_EQ(bild("79.png", {QStringLiteral("--max-x"), QStringLiteral("79")}), vorgabe);
+    EXPECT_NE(bild("80.png", {QStringLiteral("--max-x"), QStringLiteral("80")}), vorgabe);
+}
+
+TEST_F(BildExport, AnErrorWritesNothing)
+{
+    scheitert(pfad("fehlt/x.png"), {});
+    // n = 1 passes the range, but the lens cannot be computed: "Unfug !" in the window.
+    scheitert(pfad("x.png"), {QStringLiteral("--n"), QStringLiteral("1")});
+    // The redraw draws nothing below 1000 twips a side: 66 pixels are 990.
+    scheitert(pfad("x.png"), {QStringLiteral("--groesse"), QStringLiteral("66x570")});
+    EXPECT_EQ(bild("x.png", {QStringLiteral("--groesse"), QStringLiteral("67x570")}).size(), QSize(67, 570));
+}
+
+}  // namespace
