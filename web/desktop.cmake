@@ -29,10 +29,8 @@ add_custom_target(web ALL
   USES_TERMINAL)
 
 if(BUILD_TESTING)
-  # The desktop's own picture, for the comparison of the rays.
-  add_executable(desktop_bild web/test/desktop_bild.cpp)
-  target_link_libraries(desktop_bild PRIVATE oberflaeche)
+  # The desktop program writes its own picture for the comparison of the rays.
   add_test(NAME web_seite COMMAND node --test ${CMAKE_SOURCE_DIR}/web/test/seite.test.cjs)
   set_tests_properties(web_seite PROPERTIES TIMEOUT 180
-    ENVIRONMENT "NODE_PATH=${CMAKE_BINARY_DIR}/web_test/node_modules;VANDREL_SEITE=${VANDREL_SEITE};VANDREL_DESKTOP_BILD=$<TARGET_FILE:desktop_bild>")
+    ENVIRONMENT "NODE_PATH=${CMAKE_BINARY_DIR}/web_test/node_modules;VANDREL_SEITE=${VANDREL_SEITE};VANDREL_DESKTOP=$<TARGET_FILE:vandrel>")
 endif()

@@ -4,7 +4,7 @@
 // The core itself is tested natively; these tests prove the page around it.
 //
 //   VANDREL_SEITE        the built page folder (build/web/seite)
-//   VANDREL_DESKTOP_BILD the desktop_bild tool, for the desktop's picture
+//   VANDREL_DESKTOP      the desktop program, which writes its picture (--bild)
 
 const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
@@ -16,7 +16,7 @@ const path = require('node:path');
 const { chromium } = require('playwright-core');
 
 const SEITE = process.env.VANDREL_SEITE;
-const DESKTOP_BILD = process.env.VANDREL_DESKTOP_BILD;
+const DESKTOP = process.env.VANDREL_DESKTOP;
 const MENUE = 18; // height of the menu bar
 const px = (twips) => Math.trunc((twips + 7) / 15);
 
@@ -285,9 +285,9 @@ test('a lens typed in moves F\' as the numbers say', async () => {
 });
 
 test('the rays land on the desktop\'s pixels in the desktop\'s colours', async () => {
-  assert.ok(DESKTOP_BILD, 'VANDREL_DESKTOP_BILD names no desktop_bild');
+  assert.ok(DESKTOP, 'VANDREL_DESKTOP names no desktop program');
   const datei = path.join(ablage, 'desktop.png');
-  execFileSync(DESKTOP_BILD, ['930', '570', datei], { stdio: ['ignore', 'ignore', 'ignore'] });
+  execFileSync(DESKTOP, ['--strahlen', '--bild', datei, '--groesse', '930x570'], { stdio: ['ignore', 'ignore', 'pipe'] });
   const { page, kontext } = await oeffnen();
   await page.click('#chk_licht');
   const ergebnis = await page.evaluate(async (daten) => {
