@@ -1,10 +1,48 @@
 #include "form/zahltext.h"
 
 #include <charconv>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <version>
 
 namespace {
+
+// A plain decimal number ("-12.5e3") as a Double: result_out_of_range when it
+// overflows to infinity or underflows to zero. Where the library has no
+// floating-point from_chars (the browser build's), strtod does the same: the
+// browser's C library has no locale but "C".
+std::from_chars_result dezimal_lesen(const char* anfang, const char* ende, double& wert)
+{
+#if __cpp_lib_to_chars >= 201611L
+    return std::from_chars(anfang, ende, wert);
+#else
+    const std::string kopie(anfang, ende);
+    char* rest = nullptr;
+    errno = 0;
+    const double v = std::strtod(kopie.c_str(), &rest);
+    const char* gelesen = anfang + (rest - kopie.c_str());
+    if (errno == ERANGE && (std::isinf(v) || v == 0)) {
+        return {gelesen, std::errc::result_out_of_range};
+    }
+    wert = v;
+    return {gelesen, std::errc()};
+#endif
+}
+
+// 15 significant digits as printf's %.15g writes them in the "C" locale.
+std::string fuenfzehn_stellen(double wert)
+{
+    char puffer[64];
+#if __cpp_lib_to_chars >= 201611L
+    const auto ergebnis = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::general, 15);
+    return std::string(puffer, ergebnis.ptr);
+#else
+    const int n = std::snprintf(puffer, sizeof puffer, "%.15g", wert);
+    return std::string(puffer, n > 0 ? static_cast<std::size_t>(n) : 0);
+#endif
+}
 
 bool ziffer(char c)
 {
@@ -133,7 +171,7 @@ std::optional<double> text_zu_zahl(std::string_view roh)
     double wert = 0;
     const char* anfang = zeichen.data();
     const char* ende = anfang + zeichen.size();
-    const auto [rest, fehler] = std::from_chars(anfang, ende, wert);
+    const auto [rest, fehler] = dezimal_lesen(anfang, ende, wert);
     if (rest != ende) {
         return std::nullopt;
     }
@@ -155,9 +193,7 @@ std::string zahl_zu_text(double wert)
     if (wert == 0) {
         return "0";  // also for -0
     }
-    char puffer[64];
-    const auto ergebnis = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::general, 15);
-    std::string text(puffer, ergebnis.ptr);
+    std::string text = fuenfzehn_stellen(wert);
     for (char& c : text) {
         if (c == '.') {
             c = ',';

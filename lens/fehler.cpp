@@ -5,6 +5,14 @@
 
 namespace {
 
+#if defined(FE_INVALID) && defined(FE_DIVBYZERO) && defined(FE_OVERFLOW)
+constexpr int fe_ungueltig = FE_INVALID, fe_durch_null = FE_DIVBYZERO, fe_ueberlauf = FE_OVERFLOW;
+#else
+// WebAssembly keeps no floating-point status flags: there the value alone
+// tells the kind of fault.
+constexpr int fe_ungueltig = 0, fe_durch_null = 0, fe_ueberlauf = 0;
+#endif
+
 const char* text(Fehlerart art)
 {
     switch (art) {
@@ -29,15 +37,17 @@ void fp_status_loeschen() noexcept
 
 void gleitkommafehler(double wert)
 {
-    const int status = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
+    const int status = fe_ungueltig | fe_durch_null | fe_ueberlauf
+                           ? std::fetestexcept(fe_ungueltig | fe_durch_null | fe_ueberlauf)
+                           : 0;
     std::feclearexcept(FE_ALL_EXCEPT);
-    if (std::isnan(wert) || (status & FE_INVALID)) {
+    if (std::isnan(wert) || (status & fe_ungueltig)) {
         throw Laufzeitfehler(Fehlerart::Ungueltig);
     }
-    if (status & FE_OVERFLOW) {
+    if (status & fe_ueberlauf) {
         throw Laufzeitfehler(Fehlerart::Ueberlauf);
     }
-    if (status & FE_DIVBYZERO) {
+    if (status & fe_durch_null) {
         throw Laufzeitfehler(Fehlerart::DivisionDurchNull);
     }
     // An infinity carried in from an earlier, unchecked value.

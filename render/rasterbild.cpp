@@ -118,9 +118,15 @@ void fuellen(std::uint32_t* p, std::size_t n, std::uint32_t farbe)
 
 }  // namespace
 
-Rasterbild::Rasterbild()
+Rasterbild::Rasterbild(Kanalfolge folge) : rgba_bytes_(folge == Kanalfolge::rgba_bytes)
 {
     muster_setzen(1);
+}
+
+std::uint32_t Rasterbild::in_kanalfolge(std::uint32_t argb) const
+{
+    // On a little-endian machine R, G, B, A in memory is 0xAABBGGRR.
+    return rgba_bytes_ ? (argb & 0xFF00FF00u) | ((argb >> 16) & 0xFFu) | ((argb & 0xFFu) << 16) : argb;
 }
 
 void Rasterbild::muster_setzen(int faktor)
@@ -162,8 +168,9 @@ void Rasterbild::groesse_setzen(int breite_logisch, int hoehe_logisch, double pi
     if (w != breite_px_ || h != hoehe_px_) {
         std::unique_ptr<std::uint32_t[]> neu;
         if (w > 0) {
-            // Every pixel is written below: no zeroing first.
-            neu = std::make_unique_for_overwrite<std::uint32_t[]>(static_cast<std::size_t>(w) * h);
+            // Every pixel is written below: no zeroing first (new without
+            // (), as make_unique_for_overwrite, which Emscripten's libc++ lacks).
+            neu.reset(new std::uint32_t[static_cast<std::size_t>(w) * h]);
         }
         // The old picture stays where it was, the rest is background, as a
         // persistent bitmap keeps its content when its window grows or shrinks.
@@ -203,8 +210,8 @@ void Rasterbild::fenster_setzen(double breite_twips, double hoehe_twips, int zus
 
 void Rasterbild::systemfarben_setzen(std::uint32_t fensterhintergrund, std::uint32_t schaltflaechentext)
 {
-    hintergrund_ = 0xFF000000u | (fensterhintergrund & 0xFFFFFFu);
-    schaltflaechentext_ = 0xFF000000u | (schaltflaechentext & 0xFFFFFFu);
+    hintergrund_ = in_kanalfolge(0xFF000000u | (fensterhintergrund & 0xFFFFFFu));
+    schaltflaechentext_ = in_kanalfolge(0xFF000000u | (schaltflaechentext & 0xFFFFFFu));
     letztes_rgb_ = rgb(letzte_farbe_);
 }
 
@@ -221,7 +228,7 @@ std::uint32_t Rasterbild::rgb(Farbe f) const
         }
     }
     // 0x00BBGGRR to 0xFFRRGGBB
-    return 0xFF000000u | ((f & 0xFFu) << 16) | (f & 0xFF00u) | ((f >> 16) & 0xFFu);
+    return in_kanalfolge(0xFF000000u | ((f & 0xFFu) << 16) | (f & 0xFF00u) | ((f >> 16) & 0xFFu));
 }
 
 void Rasterbild::abbildung_berechnen()

@@ -22,7 +22,12 @@ public:
         double x, y;
     };
 
-    Rasterbild();
+    // How a colour's channels lie in a pixel: 0xFFRRGGBB read as a number
+    // (what a QImage of format RGB32 views), or red, green, blue, alpha in
+    // memory order (what a browser's canvas takes without a conversion).
+    enum class Kanalfolge { argb_zahl, rgba_bytes };
+
+    explicit Rasterbild(Kanalfolge folge = Kanalfolge::argb_zahl);
     ~Rasterbild() override = default;
     Rasterbild(const Rasterbild&) = delete;
     Rasterbild& operator=(const Rasterbild&) = delete;
@@ -36,8 +41,9 @@ public:
     // The colours, 0xRRGGBB, that the system colours 0x80000005 and 0x80000012 stand for.
     void systemfarben_setzen(std::uint32_t fensterhintergrund, std::uint32_t schaltflaechentext);
 
-    // The pixels: breite() * hoehe() values 0xFFRRGGBB, row by row from the
-    // top, rows without padding. Null when the picture is empty. The address
+    // The pixels: breite() * hoehe() colours in the picture's channel order
+    // (0xFFRRGGBB unless told otherwise), row by row from the top, rows
+    // without padding. Null when the picture is empty. The address
     // holds until the next groesse_setzen.
     const std::uint32_t* pixel() const { return pixel_.get(); }
     int breite() const { return breite_px_; }
@@ -45,7 +51,7 @@ public:
     // Picture pixels per logical pixel: the device pixel ratio, less when the
     // picture is capped.
     double massstab() const { return massstab_; }
-    // A colour as it lands in the pixels.
+    // A colour as it lands in the pixels, in their channel order.
     std::uint32_t rgb(Farbe f) const;
     // A point in logical pixels of the client area, in world coordinates of the current scale.
     Weltpunkt welt(double x_logisch, double y_logisch) const;
@@ -63,8 +69,8 @@ public:
 
 protected:
     // Draws text with its upper-left corner at (x, y) in logical pixels of the
-    // client area, in colour rgb (0xFFRRGGBB), on a transparent background,
-    // into pixel_schreiben(); massstab() picture pixels make a logical pixel.
+    // client area, in colour rgb (in the pixels' channel order), on a
+    // transparent background, into pixel_schreiben(); massstab() picture pixels make a logical pixel.
     // Called only for a non-empty text on a non-empty picture. Without a
     // front end there are no fonts: the raster alone draws no text.
     virtual void text_zeichnen(const std::string& text, double x, double y, std::uint32_t rgb);
@@ -80,6 +86,7 @@ private:
         }
         return letztes_rgb_;
     }
+    std::uint32_t in_kanalfolge(std::uint32_t argb) const;
     void abbildung_berechnen();
     void strecke(double x1, double y1, double x2, double y2, std::uint32_t farbe);
     void strecke_duenn(double x0, double y0, double x1, double y1, double phase, std::uint32_t farbe);
@@ -100,6 +107,7 @@ private:
     double ecke_x1_ = 0, ecke_y1_ = 0, ecke_x2_ = 1, ecke_y2_ = 1;
     double ax_ = 0, bx_ = 0, ay_ = 0, by_ = 0;
 
+    bool rgba_bytes_ = false;
     std::uint32_t hintergrund_ = 0xFFFFFFFFu;
     std::uint32_t schaltflaechentext_ = 0xFF000000u;
 

@@ -1,0 +1,125 @@
+// Writes what the browser edition takes over from the desktop as it is: the
+// window icon, and the info page as the desktop's info window lays it out
+// (texts, places, fonts, tab order) with its four formula pictures from the
+// program's own typesetter.
+//
+//   seite_export FOLDER    symbol_16.png, symbol_32.png, formel_1..4.png, info.js
+
+#include "ui/frm_info.h"
+#include "ui/symbol.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
+
+namespace {
+
+QJsonObject lage(const QWidget* w)
+{
+    const QRect r = w->geometry();
+    return {{"x", r.x()}, {"y", r.y()}, {"w", r.width()}, {"h", r.height()}};
+}
+
+QJsonObject schrift(const QWidget* w)
+{
+    const QFontInfo f(w->font());
+    return {{"px", f.pixelSize()}, {"fett", f.bold()}};
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "seite_export FOLDER\n");
+        return 2;
+    }
+    const QString ordner = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(ordner)) {
+        return 1;
+    }
+    for (int kante : {16, 32}) {
+        if (!symbol_bild(kante).save(ordner + QStringLiteral("/symbol_%1.png").arg(kante))) {
+            return 1;
+        }
+    }
+
+    frm_info info;
+    const Bildfeld* const bilder[] = {info.Picture1, info.Picture2, info.Picture3, info.Picture4};
+    // Picture1 to Picture4, or 0.
+    const auto nummer_von = [&bilder](const QWidget* w) {
+        const auto* p = std::find(std::begin(bilder), std::end(bilder), w);
+        return p == std::end(bilder) ? 0 : static_cast<int>(p - std::begin(bilder)) + 1;
+    };
+    QJsonArray elemente;
+    for (QObject* kind : info.children()) {
+        auto* w = qobject_cast<QWidget*>(kind);
+        if (w == nullptr) {
+            continue;
+        }
+        QJsonObject e = lage(w);
+        e.insert("schrift", schrift(w));
+        if (!w->accessibleName().isEmpty()) {
+            e.insert("zugangName", w->accessibleName());
+        }
+        if (!w->accessibleDescription().isEmpty()) {
+            e.insert("zugangBeschreibung", w->accessibleDescription());
+        }
+        if (auto* knopf = qobject_cast<QPushButton*>(w)) {
+            e.insert("art", "knopf");
+            e.insert("text", knopf->text());
+        } else if (auto* bild = qobject_cast<Bildfeld*>(w)) {
+            const int nummer = nummer_von(bild);
+            const QString datei = QStringLiteral("formel_%1.png").arg(nummer);
+            if (!bild->pixmap().save(ordner + "/" + datei)) {
+                return 1;
+            }
+            e.insert("art", "bild");
+            e.insert("datei", datei);
+            e.insert("name", QStringLiteral("Picture%1").arg(nummer));
+            e.insert("rahmen", bild->frameWidth());
+        } else if (auto* label = qobject_cast<QLabel*>(w)) {
+            e.insert("art", "text");
+            e.insert("text", label->text());
+            e.insert("umbruch", label->wordWrap());
+        } else {
+            continue;
+        }
+        elemente.append(e);
+    }
+
+    // The focus order as the window has it, from the button on.
+    QJsonArray tab;
+    QWidget* w = info.cmd_ok;
+    do {
+        if (w->focusPolicy() & Qt::TabFocus) {
+            tab.append(w == info.cmd_ok ? QStringLiteral("cmd_ok") : QStringLiteral("Picture%1").arg(nummer_von(w)));
+        }
+        w = w->nextInFocusChain();
+    } while (w != info.cmd_ok && w != nullptr);
+
+    const QJsonObject seite{{"titel", info.windowTitle()},
+                            {"breite", info.width()},
+                            {"hoehe", info.height()},
+                            {"schrift", schrift(&info)},
+                            {"elemente", elemente},
+                            {"tab", tab}};
+    QFile js(ordner + QStringLiteral("/info.js"));
+    if (!js.open(QIODevice::WriteOnly)) {
+        return 1;
+    }
+    js.write("// Made by seite_export from the desktop's info window.\nvar vandrelInfo = ");
+    js.write(QJsonDocument(seite).toJson(QJsonDocument::Compact));
+    js.write(";\n");
+    return js.error() == QFileDevice::NoError ? 0 : 1;
+}

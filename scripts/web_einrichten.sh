@@ -1,0 +1,38 @@
+# Set-up of the browser edition, shared by scripts/web and scripts/test:
+# installs Debian's Emscripten and Chromium where missing and builds the page
+# into $BAU/web/seite. Sourced after einrichten.sh, not run.
+
+WEB_PAKETE=(emscripten chromium python3-fonttools python3-brotli)
+# The test driver needs node 20 and npm; machines of this project's kind
+# bring both, a bare Debian gets its own.
+command -v npm > /dev/null || WEB_PAKETE+=(nodejs npm)
+
+fehlende=()
+for p in "${WEB_PAKETE[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlende+=("$p")
+done
+if [ ${#fehlende[@]} -gt 0 ]; then
+  echo "Installiere: ${fehlende[*]}"
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO=sudo
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${fehlende[@]}"
+fi
+
+if ! grep -q '^VANDREL_WEB:BOOL=ON$' "$BAU/CMakeCache.txt"; then
+  cmake -DVANDREL_WEB=ON "$BAU" > /dev/null
+fi
+cmake --build "$BAU" -j2
+SEITE=$BAU/web/seite
+
+# The browser-test driver, from the committed lock file; once installed, it
+# is installed again only when the lock changes.
+web_testtreiber() {
+  local treiber=$BAU/web_test
+  if ! cmp -s "$WURZEL/web/test/package-lock.json" "$treiber/package-lock.json" ||
+     [ ! -f "$treiber/node_modules/playwright-core/package.json" ]; then
+    mkdir -p "$treiber"
+    cp "$WURZEL/web/test/package.json" "$WURZEL/web/test/package-lock.json" "$treiber/"
+    (cd "$treiber" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error)
+  fi
+}

@@ -1,0 +1,48 @@
+#!/usr/bin/python3
+"""Writes schrift.css: the desktop's face, DejaVu Sans regular and bold, cut
+down to the characters the program shows and embedded as data, since a page
+opened from disk may not load a font file beside it.
+
+    schrift.py FONT_FOLDER OUT.css
+"""
+import base64
+import io
+import logging
+import sys
+
+from fontTools import subset
+
+# Latin-1, the quotes, the ellipsis, prime, minus and the raised dot.
+ZEICHEN = list(range(0x20, 0x7F)) + list(range(0xA0, 0x100)) + list(range(0x2018, 0x201F)) + [
+    0x2026, 0x2032, 0x2212, 0x22C5]
+
+
+def woff2(pfad):
+    optionen = subset.Options()
+    optionen.flavor = "woff2"
+    optionen.layout_features = ["kern"]
+    optionen.name_IDs = [1, 2]
+    schrift = subset.load_font(pfad, optionen)
+    schnitt = subset.Subsetter(optionen)
+    schnitt.populate(unicodes=ZEICHEN)
+    schnitt.subset(schrift)
+    puffer = io.BytesIO()
+    subset.save_font(schrift, puffer, optionen)
+    return base64.b64encode(puffer.getvalue()).decode("ascii")
+
+
+def main():
+    # Tables the subsetter does not know are dropped, as they should be.
+    logging.getLogger("fontTools").setLevel(logging.ERROR)
+    ordner, aus = sys.argv[1], sys.argv[2]
+    teile = []
+    for datei, gewicht in (("DejaVuSans.ttf", 400), ("DejaVuSans-Bold.ttf", 700)):
+        teile.append(
+            '@font-face {\n  font-family: "Vandrel Sans";\n  font-weight: %d;\n'
+            '  src: url(data:font/woff2;base64,%s) format("woff2");\n}\n' % (gewicht, woff2(ordner + "/" + datei)))
+    with open(aus, "w", encoding="ascii") as f:
+        f.write("".join(teile))
+
+
+if __name__ == "__main__":
+    main()

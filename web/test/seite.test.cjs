@@ -1,0 +1,319 @@
+'use strict';
+// The browser edition in headless Chromium (Debian's): the page built from
+// the core, its wiring to the core, and its picture against the desktop's.
+// The core itself is tested natively; these tests prove the page around it.
+//
+//   VANDREL_SEITE        the built page folder (build/web/seite)
+//   VANDREL_DESKTOP      the desktop program, which writes its picture (--bild)
+
+const { test, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const http = require('node:http');
+const os = require('node:os');
+const path = require('node:path');
+const { chromium } = require('playwright-core');
+
+const SEITE = process.env.VANDREL_SEITE;
+const DESKTOP = process.env.VANDREL_DESKTOP;
+const MENUE = 18; // height of the menu bar
+const px = (twips) => Math.trunc((twips + 7) / 15);
+
+let browser;
+let ablage; // scratch folder
+let server;
+let httpAdresse;
+
+before(async () => {
+  assert.ok(SEITE && fs.existsSync(path.join(SEITE, 'index.html')), 'VANDREL_SEITE names no built page');
+  ablage = fs.mkdtempSync(path.join(os.tmpdir(), 'vandrel-web-'));
+  // Debian's browser, never one of the driver's own; launch() gives it a
+  // fresh profile of its own every time.
+  browser = await chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+      '--disable-sync', '--no-first-run'],
+  });
+  // The plain static server of scripts/web, in miniature.
+  server = http.createServer((req, res) => {
+    const datei = path.join(SEITE, decodeURIComponent(new URL(req.url, 'http://x').pathname).replace(/^\/$/, '/index.html'));
+    if (!datei.startsWith(SEITE) || !fs.existsSync(datei)) {
+      res.writeHead(404).end();
+      return;
+    }
+    const typ = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.png': 'image/png' };
+    res.writeHead(200, { 'Content-Type': typ[path.extname(datei)] || 'application/octet-stream' });
+    fs.createReadStream(datei).pipe(res);
+  });
+  await new Promise((ok) => server.listen(0, '127.0.0.1', ok));
+  httpAdresse = `http://127.0.0.1:${server.address().port}/`;
+});
+
+after(async () => {
+  if (browser) await browser.close();
+  if (server) server.close();
+  if (ablage) fs.rmSync(ablage, { recursive: true, force: true });
+});
+
+// A fresh page at the given client size, from disk unless told otherwise;
+// every request it makes is recorded.
+async function oeffnen({ breite = 930, hoehe = 570, adresse = null, rechte = [], dichte = 1 } = {}) {
+  const kontext = await browser.newContext({ viewport: { width: breite, height: hoehe + MENUE }, deviceScaleFactor: dichte });
+  if (rechte.length) await kontext.grantPermissions(rechte, adresse ? { origin: adresse.replace(/\/$/, '') } : {});
+  const page = await kontext.newPage();
+  const anfragen = [];
+  const fehler = [];
+  page.on('request', (r) => anfragen.push(r.url()));
+  page.on('pageerror', (e) => fehler.push(e.message));
+  await page.goto(adresse || 'file://' + path.join(SEITE, 'index.html'));
+  await page.waitForSelector('html[data-bereit="1"]');
+  return { page, kontext, anfragen, fehler };
+}
+
+const lage = (page, sel) => page.$eval(sel, (el) => {
+  const r = el.getBoundingClientRect();
+  const b = document.getElementById('bereich').getBoundingClientRect();
+  return [r.left - b.left, r.top - b.top, r.width, r.height];
+});
+const fokus = (page) => page.evaluate(() => document.activeElement.id || document.activeElement.closest('[id]').id);
+const neuzeichnungen = (page) => page.evaluate(() => Module._vandrel_neuzeichnungen());
+
+// Opens a text box by its field: a click puts the focus there as on the desktop.
+async function eintippen(page, id, text) {
+  await page.click(`[id="${id}"]`, { clickCount: 3 });
+  await page.keyboard.type(text);
+}
+
+async function meldungAbwarten(page) {
+  await page.waitForSelector('#meldung[open]');
+  return page.evaluate(() => ({
+    titel: document.getElementById('meldung_titel').textContent,
+    text: document.getElementById('meldung_text').textContent,
+    fokus: document.activeElement.id,
+  }));
+}
+
+test('the window: title, icon, controls at their places, tab order, nothing from elsewhere', async () => {
+  const { page, kontext, anfragen, fehler } = await oeffnen();
+  assert.equal(await page.title(), 'Geometrische Optik: Lichtbrechung durch sph\u00e4rische Vandrel');
+  const symbole = await page.$$eval('link[rel="icon"]', (l) => l.map((e) => e.getAttribute('href')));
+  assert.deepEqual(symbole, ['symbol_16.png', 'symbol_32.png']);
+
+  assert.deepEqual(await lage(page, '#txt_X1_0'), [px(2280), px(300), px(500), px(300)]);
+  assert.deepEqual(await lage(page, '#txt_d1_plus'), [px(5880), px(300), px(500), px(300)]);
+  assert.deepEqual(await lage(page, '#opt_abbildung'), [px(6840), px(360), px(1200), px(375)]);
+  assert.deepEqual(await lage(page, '#chk_licht'), [px(120), px(45), px(1335), px(255)]);
+  assert.deepEqual(await lage(page, '#grafik'), [0, 0, 930, 570]);
+  // The heading words stand over their boxes.
+  const mitten = await page.$$eval('#Lbl_eingabe span', (s) => s.map((e) => {
+    const r = e.getBoundingClientRect();
+    return [e.textContent, Math.round(r.left + r.width / 2)];
+  }));
+  assert.deepEqual(mitten.map((m) => m[0]), ['Linse:', 'Ort', 'r 1', 'r 2', 'n', 'max x', 'Dicke +']);
+  [2280, 3000, 3720, 4440, 5160, 5880].forEach((links, i) => {
+    assert.ok(Math.abs(mitten[i + 1][1] - (px(links) + px(500) / 2)) <= 1, `"${mitten[i + 1][0]}" over its box`);
+  });
+
+  const sichtbar = await page.$$eval('#bereich > [id]', (l) => l.filter((e) => !e.hidden).map((e) => e.id));
+  assert.deepEqual(sichtbar.sort(), ['Lbl_eingabe', 'chk_licht', 'grafik', 'lbl_cursor_position', 'opt_abbildung',
+    'opt_fokus', 'txt_Nmax', 'txt_R1_a', 'txt_R1_b', 'txt_X1_0', 'txt_d1_plus', 'txt_n1']);
+  assert.deepEqual(await page.$$eval('input[type="text"]:not([hidden])', (l) => l.map((e) => e.value)),
+    ['0', '150', '1,5', '35', '30', '50']);
+  assert.equal(await page.isChecked('#opt_fokus input'), true);
+  assert.equal(await page.isChecked('#chk_licht input'), false);
+
+  // Focus in the first box; Tab runs through the boxes, the option pair as
+  // one stop, the check box, and back; Shift+Tab goes back.
+  const reihe = [await fokus(page)];
+  for (let i = 0; i < 8; ++i) {
+    await page.keyboard.press('Tab');
+    reihe.push(await fokus(page));
+  }
+  assert.deepEqual(reihe, ['txt_X1_0', 'txt_R1_a', 'txt_R1_b', 'txt_n1', 'txt_Nmax', 'txt_d1_plus', 'opt_fokus',
+    'chk_licht', 'txt_X1_0']);
+  await page.keyboard.press('Shift+Tab');
+  assert.equal(await fokus(page), 'chk_licht');
+
+  assert.ok(anfragen.every((a) => a.startsWith('file://') || a.startsWith('data:')), anfragen.join('\n'));
+  assert.deepEqual(fehler, []);
+  const groesse = fs.readdirSync(SEITE).reduce((n, d) => n + fs.statSync(path.join(SEITE, d)).size, 0);
+  assert.ok(groesse < 1e6, `the page is ${groesse} bytes`);
+  await kontext.close();
+});
+
+test('a value is taken over when its box loses the focus; "Unfug !" in a modal box', async () => {
+  const { page, kontext } = await oeffnen();
+  // A refused lens position moves the lens to the left vertex at x = 2; the
+  // box shows the browser build's own number text of it.
+  await eintippen(page, 'txt_X1_0', '0');
+  await page.keyboard.press('Tab');
+  assert.equal(await page.inputValue('#txt_X1_0'), '9,63932022500211');
+  // Enter alone takes nothing over.
+  await eintippen(page, 'txt_R1_a', 'abc');
+  const vorher = await neuzeichnungen(page);
+  await page.keyboard.press('Enter');
+  assert.equal(await neuzeichnungen(page), vorher);
+  assert.equal(await page.$('#meldung[open]'), null);
+
+  await page.keyboard.press('Tab');
+  const m = await meldungAbwarten(page);
+  assert.deepEqual(m, { titel: 'Vandrel', text: 'Unfug !', fokus: 'meldung_ok' });
+  // Nothing else takes input while it is open.
+  await page.keyboard.press('Tab');
+  assert.equal(await fokus(page), 'meldung_ok');
+  await page.mouse.click(...(await mitte(page, '#opt_abbildung')));
+  assert.equal(await page.isChecked('#opt_abbildung input'), false);
+
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => !document.getElementById('meldung').open);
+  assert.equal(await page.inputValue('#txt_R1_a'), '50');
+  assert.equal(await fokus(page), 'txt_R1_b');
+  assert.equal(await neuzeichnungen(page), vorher);
+  await kontext.close();
+});
+
+async function mitte(page, sel) {
+  const r = await page.$eval(sel, (el) => el.getBoundingClientRect().toJSON());
+  return [r.x + r.width / 2, r.y + r.height / 2];
+}
+
+test('the picture follows the page and is drawn at the device pixel ratio', async () => {
+  const { page, kontext } = await oeffnen({ breite: 600, hoehe: 400, dichte: 2 });
+  assert.deepEqual(await page.$eval('#grafik', (g) => [g.width, g.height, g.clientWidth, g.clientHeight]), [1200, 800, 600, 400]);
+  await page.setViewportSize({ width: 700, height: 300 + MENUE });
+  await page.waitForFunction(() => document.getElementById('grafik').width === 1400);
+  assert.deepEqual(await page.$eval('#grafik', (g) => [g.width, g.height]), [1400, 600]);
+  await kontext.close();
+});
+
+test('the mode switch shows the object boxes and hides them again', async () => {
+  const { page, kontext } = await oeffnen();
+  await page.click('#opt_abbildung');
+  for (const id of ['txt_ort', 'txt_h\u00f6he', 'lbl_objekt']) assert.equal(await page.isVisible(`[id="${id}"]`), true);
+  assert.equal(await page.inputValue('#txt_ort'), '0');
+  assert.equal(await page.inputValue('[id="txt_h\u00f6he"]'), '10');
+  assert.deepEqual(await lage(page, '#txt_ort'), [px(8880), px(300), px(500), px(300)]);
+  await page.click('#opt_fokus');
+  for (const id of ['txt_ort', 'txt_h\u00f6he', 'lbl_objekt']) assert.equal(await page.isVisible(`[id="${id}"]`), false);
+  await kontext.close();
+});
+
+test('the info panel opens beside the window, once, and closes with OK', async () => {
+  const { page, kontext } = await oeffnen();
+  await page.click('#mnu_info');
+  await page.waitForSelector('#info');
+  assert.equal(await page.textContent('#info .titelleiste span'), 'Vandrel - Info');
+  assert.equal(await page.evaluate(() => document.activeElement.dataset.name), 'cmd_ok');
+  const bilder = await page.$$eval('#info img', (l) => Promise.all(l.map((i) => i.decode().then(() => i.naturalWidth))));
+  assert.deepEqual(bilder.sort((a, b) => a - b), [133, 185, 193, 249]);
+  // Escape does not close it; the main window stays usable; Info again gives the same panel.
+  await page.keyboard.press('Escape');
+  await page.click('#opt_abbildung');
+  assert.equal(await page.isVisible('#txt_ort'), true);
+  await page.click('#mnu_info');
+  assert.equal(await page.locator('#info').count(), 1);
+  assert.equal(await page.evaluate(() => document.activeElement.dataset.name), 'cmd_ok');
+  await page.keyboard.press('Enter');
+  assert.equal(await page.locator('#info').count(), 0);
+  assert.equal(await fokus(page), 'opt_abbildung');
+  await kontext.close();
+});
+
+test('"Kopieren" puts the drawing on the clipboard as PNG and says so; "Ende" leaves a notice', async () => {
+  const { page, kontext } = await oeffnen({ adresse: httpAdresse, rechte: ['clipboard-read', 'clipboard-write'] });
+  // The clipboard serves only the page that has the focus.
+  await page.bringToFront();
+  await page.click('#mnu_Datei');
+  await page.click('#mnu_copy');
+  assert.equal((await meldungAbwarten(page)).text, 'Grafik in Zwischenablage');
+  const png = await page.evaluate(async () => {
+    const [item] = await navigator.clipboard.read();
+    const bild = await createImageBitmap(await item.getType('image/png'));
+    return [item.types, bild.width, bild.height];
+  });
+  assert.deepEqual(png, [['image/png'], 930, 570]);
+  await page.keyboard.press('Enter');
+
+  await page.keyboard.press('Alt+D');
+  assert.equal(await page.isVisible('#mnu_Datei_menue'), true);
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('Enter');
+  assert.equal(await page.isVisible('#fenster'), false);
+  assert.equal(await page.isVisible('#ende button'), true);
+  await kontext.close();
+});
+
+test('a lens typed in moves F\' as the numbers say', async () => {
+  const { page, kontext } = await oeffnen();
+  // The world x under the thick lens's F' mark, read off the cursor readout.
+  const xF2 = async () => {
+    const spalte = await page.evaluate(() => {
+      const g = document.getElementById('grafik');
+      const d = g.getContext('2d').getImageData(0, 0, g.width, g.height).data;
+      const ist = (x, y, f) => d[(y * g.width + x) * 4] === f[0] && d[(y * g.width + x) * 4 + 1] === f[1] &&
+        d[(y * g.width + x) * 4 + 2] === f[2];
+      // The axis: the middle one of the black rows across the picture
+      // (frame top, axis, frame bottom).
+      const zeilen = [];
+      for (let y = 0; y < g.height; ++y) {
+        let n = 0;
+        for (let x = 0; x < g.width; ++x) n += ist(x, y, [0, 0, 0]) ? 1 : 0;
+        if (n > g.width * 0.8) zeilen.push(y);
+      }
+      const achse = zeilen[Math.floor(zeilen.length / 2)];
+      // The rightmost blue mark across the axis.
+      for (let x = g.width - 1; x >= 0; --x) {
+        if (ist(x, achse - 3, [0, 0, 255]) && ist(x, achse + 3, [0, 0, 255])) return [x, achse];
+      }
+      return null;
+    });
+    assert.ok(spalte, 'no F\' mark');
+    const b = await page.$eval('#bereich', (e) => e.getBoundingClientRect().toJSON());
+    await page.mouse.move(b.x + spalte[0] + 0.5, b.y + spalte[1] + 0.5);
+    const text = await page.textContent('#lbl_cursor_position');
+    const m = /^x = (-?\d+,\d)     y = (-?\d+,\d)$/.exec(text);
+    assert.ok(m, text);
+    return Number(m[1].replace(',', '.'));
+  };
+  assert.ok(Math.abs((await xF2()) - 81.0532) <= 0.5);
+  await eintippen(page, 'txt_d1_plus', '10');
+  await page.keyboard.press('Tab');
+  assert.ok(Math.abs((await xF2()) - 85.2697) <= 0.5);
+  await kontext.close();
+});
+
+test('the rays land on the desktop\'s pixels in the desktop\'s colours', async () => {
+  assert.ok(DESKTOP, 'VANDREL_DESKTOP names no desktop program');
+  const datei = path.join(ablage, 'desktop.png');
+  execFileSync(DESKTOP, ['--strahlen', '--bild', datei, '--groesse', '930x570'], { stdio: ['ignore', 'ignore', 'pipe'] });
+  const { page, kontext } = await oeffnen();
+  await page.click('#chk_licht');
+  const ergebnis = await page.evaluate(async (daten) => {
+    const bild = new Image();
+    bild.src = 'data:image/png;base64,' + daten;
+    await bild.decode();
+    const c = document.createElement('canvas');
+    c.width = bild.width;
+    c.height = bild.height;
+    c.getContext('2d').drawImage(bild, 0, 0);
+    const desktop = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+    const g = document.getElementById('grafik');
+    const seite = g.getContext('2d').getImageData(0, 0, g.width, g.height).data;
+    const art = (d, i) => (d[i + 1] === 0 && d[i + 2] === 0 && (d[i] === 255 || d[i] === 192) ? d[i] : 0);
+    let strahlen = 0;
+    const abweichend = [];
+    for (let i = 0; i < desktop.length; i += 4) {
+      const a = art(desktop, i);
+      const b = art(seite, i);
+      if (a) strahlen += 1;
+      if (a !== b && abweichend.length < 10) abweichend.push([(i / 4) % c.width, Math.floor(i / 4 / c.width), a, b]);
+    }
+    return { groesse: [c.width, c.height, g.width, g.height], strahlen, abweichend };
+  }, fs.readFileSync(datei).toString('base64'));
+  assert.deepEqual(ergebnis.groesse, [930, 570, 930, 570]);
+  assert.ok(ergebnis.strahlen > 1000, `only ${ergebnis.strahlen} ray pixels`);
+  assert.deepEqual(ergebnis.abweichend, []);
+  await kontext.close();
+});

@@ -1,0 +1,322 @@
+// The browser page as the window core's view: the core runs here in the
+// WebAssembly module and reaches the page's controls, dialog, clipboard and
+// canvas through the functions of the page script (seite.js, object Seite).
+// The page reports its events back through the vandrel_* exports below.
+
+#include "form/entwurf.h"
+#include "form/grafik_kern.h"
+#include "render/rasterbild.h"
+
+#include <emscripten.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+
+// ------------------------------------------------------------ the page script
+
+// Strings handed back by the page are allocated with malloc and freed here.
+EM_JS(char*, seite_text, (int box), {
+    const s = Seite.text(box);
+    const n = lengthBytesUTF8(s) + 1;
+    const p = _malloc(n);
+    stringToUTF8(s, p, n);
+    return p;
+});
+EM_JS(void, seite_text_setzen, (int box, const char* text), { Seite.textSetzen(box, UTF8ToString(text)); });
+EM_JS(void, seite_sichtbar, (const char* name, int sichtbar), { Seite.sichtbar(UTF8ToString(name), sichtbar); });
+EM_JS(void, seite_caption, (const char* name, const char* text),
+      { Seite.caption(UTF8ToString(name), UTF8ToString(text)); });
+EM_JS(int, seite_gewaehlt, (const char* name), { return Seite.gewaehlt(UTF8ToString(name)); });
+EM_JS(void, seite_waehlen, (const char* name), { Seite.waehlen(UTF8ToString(name)); });
+EM_JS(void, seite_meldung, (const char* text), { Seite.meldung(UTF8ToString(text)); });
+EM_JS(void, seite_ablage, (), { Seite.ablage(); });
+EM_JS(void, seite_info_zeigen, (), { Seite.infoZeigen(); });
+EM_JS(void, seite_ende, (), { Seite.ende(); });
+// The raster's pixels, already in the canvas's channel order.
+EM_JS(void, seite_bild, (const std::uint32_t* pixel, int breite, int hoehe),
+      { Seite.bild(HEAPU8, pixel, breite, hoehe); });
+EM_JS(void, seite_text_zeichnen,
+      (const char* text, double x, double y, std::uint32_t rgb, std::uint32_t* pixel, int breite, int hoehe,
+       double massstab),
+      { Seite.textZeichnen(HEAPU32, UTF8ToString(text), x, y, rgb >>> 0, pixel, breite, hoehe, massstab); });
+EM_JS(void, seite_titel, (const char* titel), { Seite.titel(UTF8ToString(titel)); });
+EM_JS(void, seite_element,
+      (const char* name, const char* art, int box, const char* text, int links, int oben, int breite, int hoehe,
+       int tab_index, int sichtbar, int fett, const char* zugang_name, const char* zugang_beschreibung),
+      {
+          Seite.element({
+              name: UTF8ToString(name),
+              art: UTF8ToString(art),
+              box: box,
+              text: UTF8ToString(text),
+              links: links,
+              oben: oben,
+              breite: breite,
+              hoehe: hoehe,
+              tab: tab_index,
+              sichtbar: !!sichtbar,
+              fett: !!fett,
+              zugangName: UTF8ToString(zugang_name),
+              zugangBeschreibung: UTF8ToString(zugang_beschreibung)
+          });
+      });
+EM_JS(void, seite_menue,
+      (const char* datei, const char* kopieren, const char* ende, const char* info, const char* grafik_name,
+       const char* grafik_beschreibung),
+      {
+          Seite.menue(UTF8ToString(datei), UTF8ToString(kopieren), UTF8ToString(ende), UTF8ToString(info));
+          Seite.grafikZugang(UTF8ToString(grafik_name), UTF8ToString(grafik_beschreibung));
+      });
+
+namespace {
+
+// The page's colours for the system colours: the window background and the
+// button text of the desktop's palette.
+constexpr std::uint32_t fenster_weiss = 0xFFFFFF;
+constexpr std::uint32_t knopf_schwarz = 0x000000;
+
+// The raster of the window's picture, its pixels in the canvas's order, with
+// the page's font for its text.
+class Leinwand : public Rasterbild {
+public:
+    Leinwand() : Rasterbild(Kanalfolge::rgba_bytes) {}
+
+protected:
+    void text_zeichnen(const std::string& text, double x, double y, std::uint32_t rgb) override
+    {
+        seite_text_zeichnen(text.c_str(), x, y, rgb, pixel_schreiben(), breite(), hoehe(), massstab());
+    }
+};
+
+class Seitenansicht : public Ansicht {
+public:
+    Seitenansicht() { leinwand_.systemfarben_setzen(fenster_weiss, knopf_schwarz); }
+
+    Zeichenflaeche& flaeche() override { return leinwand_; }
+    Flag opt_fokus_Value() const override { return seite_gewaehlt("opt_fokus") ? True : False; }
+    Flag opt_abbildung_Value() const override { return seite_gewaehlt("opt_abbildung") ? True : False; }
+    int chk_licht_Value() const override { return seite_gewaehlt("chk_licht"); }
+    void lbl_virtuell_Visible(bool sichtbar) override { seite_sichtbar("lbl_virtuell", sichtbar); }
+
+    std::string Text(Box box) const override
+    {
+        char* p = seite_text(static_cast<int>(box));
+        std::string s(p);
+        std::free(p);
+        return s;
+    }
+    void Text_setzen(Box box, const std::string& text) override
+    {
+        seite_text_setzen(static_cast<int>(box), text.c_str());
+    }
+    void txt_ort_Visible(bool sichtbar) override { seite_sichtbar("txt_ort", sichtbar); }
+    void txt_hoehe_Visible(bool sichtbar) override { seite_sichtbar("txt_h\u00f6he", sichtbar); }
+    void lbl_objekt_Visible(bool sichtbar) override { seite_sichtbar("lbl_objekt", sichtbar); }
+    void lbl_cursor_position_Caption(const std::string& text) override
+    {
+        seite_caption("lbl_cursor_position", text.c_str());
+    }
+
+    // The page cannot wait in a dialog: the box opens, and what follows its
+    // closing runs when the page reports it. Boxes asked for while one is
+    // open follow one after the other.
+    void MsgBox(const std::string& text, std::function<void()> danach) override
+    {
+        meldungen_.push_back({text, std::move(danach)});
+        if (meldungen_.size() == 1) {
+            seite_meldung(text.c_str());
+        }
+    }
+    void meldung_geschlossen()
+    {
+        if (meldungen_.empty()) {
+            return;
+        }
+        std::function<void()> danach = std::move(meldungen_.front().danach);
+        meldungen_.pop_front();
+        if (danach) {
+            danach();
+        }
+        if (!meldungen_.empty()) {
+            seite_meldung(meldungen_.front().text.c_str());
+        }
+    }
+
+    void Clipboard_Bild(std::function<void(bool)> fertig) override
+    {
+        ablage_fertig_.push_back(std::move(fertig));
+        seite_ablage();
+    }
+    void ablage_gemeldet(bool angekommen)
+    {
+        if (ablage_fertig_.empty()) {
+            return;
+        }
+        std::function<void(bool)> fertig = std::move(ablage_fertig_.front());
+        ablage_fertig_.pop_front();
+        fertig(angekommen);
+    }
+
+    void frm_info_Show() override { seite_info_zeigen(); }
+    void End() override
+    {
+        beendet_ = true;
+        seite_ende();
+    }
+    bool beendet() const { return beendet_; }
+
+    void Refresh() override
+    {
+        if (leinwand_.pixel() == nullptr) {
+            seite_bild(nullptr, 0, 0);
+            return;
+        }
+        seite_bild(leinwand_.pixel(), leinwand_.breite(), leinwand_.hoehe());
+    }
+
+    Leinwand& leinwand() { return leinwand_; }
+
+private:
+    struct Meldung {
+        std::string text;
+        std::function<void()> danach;
+    };
+    Leinwand leinwand_;
+    std::deque<Meldung> meldungen_;
+    std::deque<std::function<void(bool)>> ablage_fertig_;
+    bool beendet_ = false;
+};
+
+struct Programm {
+    Seitenansicht ansicht;
+    GrafikKern kern{ansicht};
+};
+
+std::unique_ptr<Programm> programm;
+
+const char* art_name(entwurf::Art art)
+{
+    switch (art) {
+    case entwurf::Art::Kontrollkaestchen: return "kontrollkaestchen";
+    case entwurf::Art::Textfeld: return "textfeld";
+    case entwurf::Art::Optionsfeld: return "optionsfeld";
+    case entwurf::Art::Bezeichnung: return "bezeichnung";
+    }
+    return "bezeichnung";
+}
+
+// The entry box a control is, or -1.
+int box_von(const entwurf::Steuerelement& e)
+{
+    for (int b = 0; b < box_anzahl; ++b) {
+        if (&entwurf::box(static_cast<Box>(b)) == &e) {
+            return b;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+extern "C" {
+
+// Builds the window from its design table and loads the form; the first
+// picture follows with the first vandrel_groesse.
+EMSCRIPTEN_KEEPALIVE void vandrel_start()
+{
+    programm = std::make_unique<Programm>();
+    seite_titel(entwurf::titel);
+    seite_menue(entwurf::mnu_Datei, entwurf::mnu_copy, entwurf::mnu_Ende, entwurf::mnu_info, entwurf::grafik_name,
+                entwurf::grafik_beschreibung);
+    for (const entwurf::Steuerelement& e : entwurf::steuerelemente) {
+        seite_element(e.name, art_name(e.art), box_von(e), e.text, entwurf::pixel(e.links), entwurf::pixel(e.oben),
+                      entwurf::pixel(e.breite), entwurf::pixel(e.hoehe), e.tab_index, e.sichtbar, e.fett,
+                      e.zugang_name, e.zugang_beschreibung);
+    }
+    // The design selects the focus mode, as the desktop window does.
+    seite_waehlen("opt_fokus");
+    programm->kern.Form_Load();
+}
+
+// The client area in CSS pixels, the device pixel ratio, the whole page in
+// CSS pixels, and 1 while the page is hidden (the window minimized).
+EMSCRIPTEN_KEEPALIVE void vandrel_groesse(int breite, int hoehe, double verhaeltnis, int seite_breite,
+                                          int seite_hoehe, int verborgen)
+{
+    if (!programm || programm->ansicht.beendet()) {
+        return;
+    }
+    Leinwand& l = programm->ansicht.leinwand();
+    l.groesse_setzen(breite, hoehe, verhaeltnis);
+    l.fenster_setzen(seite_breite * 15.0, seite_hoehe * 15.0, verborgen ? 1 : 0);
+    programm->kern.neu_zeichnen();
+}
+
+EMSCRIPTEN_KEEPALIVE void vandrel_lost_focus(int box)
+{
+    if (programm && !programm->ansicht.beendet() && box >= 0 && box < box_anzahl) {
+        programm->kern.LostFocus(static_cast<Box>(box));
+    }
+}
+
+// 0 "Abbildung", 1 "Fokus", 2 "Lichtstrahlen", 3 "Kopieren", 4 "Ende", 5 "Info".
+EMSCRIPTEN_KEEPALIVE void vandrel_klick(int was)
+{
+    if (!programm || programm->ansicht.beendet()) {
+        return;
+    }
+    GrafikKern& k = programm->kern;
+    switch (was) {
+    case 0: k.opt_abbildung_Click(); break;
+    case 1: k.opt_fokus_Click(); break;
+    case 2: k.chk_licht_Click(); break;
+    case 3: k.mnu_copy_Click(); break;
+    case 4: k.mnu_Ende_Click(); break;
+    case 5: k.mnu_info_Click(); break;
+    default: break;
+    }
+}
+
+// The pointer over the drawing, in CSS pixels of the client area.
+EMSCRIPTEN_KEEPALIVE void vandrel_maus(double x, double y)
+{
+    if (!programm || programm->ansicht.beendet()) {
+        return;
+    }
+    const Rasterbild::Weltpunkt w = programm->ansicht.leinwand().welt(x, y);
+    programm->kern.Form_MouseMove(static_cast<float>(w.x), static_cast<float>(w.y));
+}
+
+EMSCRIPTEN_KEEPALIVE void vandrel_meldung_zu()
+{
+    if (programm) {
+        programm->ansicht.meldung_geschlossen();
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void vandrel_ablage_fertig(int angekommen)
+{
+    if (programm) {
+        programm->ansicht.ablage_gemeldet(angekommen != 0);
+    }
+}
+
+// How many redraws have started: lets a test see whether something redrew.
+EMSCRIPTEN_KEEPALIVE int vandrel_neuzeichnungen()
+{
+    return programm ? programm->kern.neuzeichnungen() : 0;
+}
+
+// One redraw as a resize starts it, for the benchmark.
+EMSCRIPTEN_KEEPALIVE void vandrel_neu_zeichnen()
+{
+    if (programm && !programm->ansicht.beendet()) {
+        programm->kern.neu_zeichnen();
+    }
+}
+
+}  // extern "C"
