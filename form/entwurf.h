@@ -40,6 +40,9 @@ extern const Steuerelement steuerelemente[anzahl];
 const Steuerelement& box(Box b);
 const Steuerelement& element(const char* name);
 
+// The option button selected at start: the focus mode.
+inline constexpr const char* start_modus = "opt_fokus";
+
 // The drawing, for screen readers.
 inline constexpr const char* grafik_name = "Grafik";
 inline constexpr const char* grafik_beschreibung =

@@ -234,7 +234,7 @@ frm_grafik::frm_grafik() : kern_(*this)
     txt_ort = textfeld("txt_ort");
     opt_abbildung = schalter(new QRadioButton(c), "opt_abbildung");
     opt_fokus = schalter(new QRadioButton(c), "opt_fokus");
-    opt_fokus->setChecked(true);
+    c->findChild<QRadioButton*>(QString::fromUtf8(entwurf::start_modus))->setChecked(true);
     txt_d1_plus = textfeld("txt_d1_plus");
     txt_Nmax = textfeld("txt_Nmax");
     txt_n1 = textfeld("txt_n1");

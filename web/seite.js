@@ -71,6 +71,14 @@ const Seite = (() => {
       const text = document.createElement('span');
       text.textContent = d.text;
       aussen.append(fokus, text);
+      // A press on the caption focuses the button at once, as on the
+      // desktop, so that the box left by it ends its entry there and then.
+      aussen.addEventListener('mousedown', (e) => {
+        if (e.button === 0 && e.target !== fokus) {
+          e.preventDefault();
+          fokus.focus();
+        }
+      });
       zugang(fokus, d);
     } else {
       aussen = document.createElement('div');
@@ -173,9 +181,23 @@ const Seite = (() => {
     }
   }
 
+  // A press on an option button or the check box that ends an entry with a
+  // message: the dialog takes the release, so the click is finished after
+  // the message is closed, as the desktop does.
+  let gedrueckt = false;
+  let klickNachholen = null;
+
   function fokusBeobachten() {
+    window.addEventListener('mousedown', () => { gedrueckt = true; }, true);
+    window.addEventListener('mouseup', () => { gedrueckt = false; }, true);
     document.addEventListener('focusout', (e) => {
-      if (imHaupt(e.target) && imHaupt(e.relatedTarget)) fokusVerlassen(e.target);
+      if (imHaupt(e.target) && imHaupt(e.relatedTarget)) {
+        fokusVerlassen(e.target);
+        const ziel = e.relatedTarget;
+        if (gedrueckt && (meldungAnstehend || meldungOffen) && (ziel.type === 'radio' || ziel.type === 'checkbox')) {
+          klickNachholen = ziel;
+        }
+      }
     }, true);
     document.addEventListener('focusin', (e) => {
       const neu = e.target;
@@ -408,6 +430,9 @@ const Seite = (() => {
     if (!meldungAnstehend && !meldungOffen) {
       vorMeldung = null;
       if (zurueck && zurueck.isConnected && !beendet) zurueck.focus();
+      const klick = klickNachholen;
+      klickNachholen = null;
+      if (klick && klick.isConnected && !beendet) klick.click();
     }
   }
 

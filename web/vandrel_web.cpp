@@ -237,8 +237,7 @@ EMSCRIPTEN_KEEPALIVE void vandrel_start()
                       entwurf::pixel(e.breite), entwurf::pixel(e.hoehe), e.tab_index, e.sichtbar, e.fett,
                       e.zugang_name, e.zugang_beschreibung);
     }
-    // The design selects the focus mode, as the desktop window does.
-    seite_waehlen("opt_fokus");
+    seite_waehlen(entwurf::start_modus);
     programm->kern.Form_Load();
 }
 

@@ -171,6 +171,15 @@ test('a value is taken over when its box loses the focus; "Unfug !" in a modal b
   assert.equal(await page.inputValue('#txt_R1_a'), '50');
   assert.equal(await fokus(page), 'txt_R1_b');
   assert.equal(await neuzeichnungen(page), vorher);
+
+  // A click that ends a bad entry is finished after OK.
+  await page.fill('#txt_R1_b', 'x');
+  await page.mouse.click(...(await mitte(page, '#opt_abbildung')));
+  assert.equal((await meldungAbwarten(page)).text, 'Unfug !');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => !document.getElementById('meldung').open);
+  assert.equal(await page.isChecked('#opt_abbildung input'), true);
+  assert.equal(await page.isVisible('#txt_ort'), true);
   await kontext.close();
 });
 
