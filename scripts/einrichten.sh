@@ -14,17 +14,21 @@ PAKETE=(
   appstream desktop-file-utils lintian groff mandoc
 )
 
-fehlende=()
-for p in "${PAKETE[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlende+=("$p")
-done
-if [ ${#fehlende[@]} -gt 0 ]; then
-  echo "Installiere: ${fehlende[*]}"
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO=sudo
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${fehlende[@]}"
-fi
+# Installs those of the named Debian packages that are missing.
+pakete_installieren() {
+  local fehlende=() p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlende+=("$p")
+  done
+  if [ ${#fehlende[@]} -gt 0 ]; then
+    echo "Installiere: ${fehlende[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${fehlende[@]}"
+  fi
+}
+pakete_installieren "${PAKETE[@]}"
 
 if [ ! -f "$BAU/CMakeCache.txt" ]; then
   cmake -S "$WURZEL" -B "$BAU" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${VANDREL_CMAKE_FLAGS:-}

@@ -7,17 +7,7 @@ WEB_PAKETE=(emscripten chromium python3-fonttools python3-brotli)
 # bring both, a bare Debian gets its own.
 command -v npm > /dev/null || WEB_PAKETE+=(nodejs npm)
 
-fehlende=()
-for p in "${WEB_PAKETE[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlende+=("$p")
-done
-if [ ${#fehlende[@]} -gt 0 ]; then
-  echo "Installiere: ${fehlende[*]}"
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO=sudo
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${fehlende[@]}"
-fi
+pakete_installieren "${WEB_PAKETE[@]}"
 
 if ! grep -q '^VANDREL_WEB:BOOL=ON$' "$BAU/CMakeCache.txt"; then
   cmake -DVANDREL_WEB=ON "$BAU" > /dev/null
