@@ -1,5 +1,6 @@
 #include "ui/frm_info.h"
 
+#include "form/entwurf.h"
 #include "ui/fenster.h"
 #include "ui/formeln.h"
 
@@ -16,11 +17,11 @@ namespace {
 // The one info window, or nullptr while none is open.
 frm_info* s_info = nullptr;
 
-// Design positions are in twips, 15 to a pixel at the design size; the whole
+// Design positions are in twips, as many to a pixel as on the main window; the whole
 // page is drawn larger by massstab when the form font needs more room.
 QRect twips(QRect lage, double massstab)
 {
-    const auto px = [massstab](int t) { return static_cast<int>(std::lround(t * massstab / 15.0)); };
+    const auto px = [massstab](int t) { return static_cast<int>(std::lround(t * massstab / entwurf::twips_je_pixel)); };
     return {px(lage.x()), px(lage.y()), px(lage.width()), px(lage.height())};
 }
 

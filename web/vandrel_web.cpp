@@ -251,7 +251,8 @@ EMSCRIPTEN_KEEPALIVE void vandrel_groesse(int breite, int hoehe, double verhaelt
     }
     Leinwand& l = programm->ansicht.leinwand();
     l.groesse_setzen(breite, hoehe, verhaeltnis);
-    l.fenster_setzen(seite_breite * 15.0, seite_hoehe * 15.0, verborgen ? 1 : 0);
+    l.fenster_setzen(seite_breite * double(entwurf::twips_je_pixel), seite_hoehe * double(entwurf::twips_je_pixel),
+                     verborgen ? 1 : 0);
     programm->kern.neu_zeichnen();
 }
 
