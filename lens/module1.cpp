@@ -5,8 +5,10 @@ Module1_t Module1;
 double f_dick()
 {
     const Module1_t& m = Module1;
+    // The thickness term is subtracted, with the very denominator of h1 and
+    // h2: f = n r1 r2 / ((n - 1) (n (r1 + r2) - (n - 1) d)).
     return pruefe(m.n1 * m.R1_a * m.R1_b /
-                  pruefe(((m.R1_b + m.R1_a) * m.n1 + (m.n1 - 1) * m.d1) * (m.n1 - 1)));
+                  pruefe(((m.R1_b + m.R1_a) * m.n1 - (m.n1 - 1) * m.d1) * (m.n1 - 1)));
 }
 
 void linse_berechnen()
@@ -47,10 +49,12 @@ void linse_berechnen()
     pruefe(m.xF2_duenn);
     m.xF1_duenn = m.X1_0 - m.f_duenn;
     pruefe(m.xF1_duenn);
+    // The focal points stand one focal length from their principal planes,
+    // however thick the lens; negative for a diverging thick lens.
     const double f = f_dick();
-    m.xF2 = m.xH2 + f + m.d1_plus / 2;
+    m.xF2 = m.xH2 + f;
     pruefe(m.xF2);
-    m.xF1 = m.xH1 - f - m.d1_plus / 2;
+    m.xF1 = m.xH1 - f;
     pruefe(m.xF1);
 }
 

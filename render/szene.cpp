@@ -185,10 +185,12 @@ void abbildung_zeichnen(Formular& form, Zeichenflaeche& f)
     f.DrawWidth = 8;
     f.Line(obj_ort, obj_h, obj_ort, obj_h, farbe::dunkelgruen);
 
-    if (obj_ort >= m.xF1) {
+    // A diverging thick lens (F' left of H') never forms a real image; the
+    // lens equation's real branch would draw an inverted one that no ray makes.
+    const double f_bild = pruefe(m.xF2 - m.xH2);
+    if (obj_ort >= m.xF1 || f_bild < 0) {
         form.lbl_virtuell_Visible(true);
     } else {
-        const double f_bild = pruefe(m.xF2 - m.xH2);
         const double g = pruefe(m.xH1 - obj_ort);
         const double b = pruefe(pruefe(f_bild * -g) / pruefe(f_bild - g));
         const double bild_ort = pruefe(m.xH2 + b);

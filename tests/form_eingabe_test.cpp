@@ -204,16 +204,15 @@ TEST_F(Eingabe, ObjectExactlyAtFFailsInTheRayFan)
 {
     eingeben(Box::R1_a, "25");
     eingeben(Box::R1_b, "25");
-    eingeben(Box::n1, "6");
-    eingeben(Box::d1_plus, "20");
-    ASSERT_EQ(m.xF1, 28.5);
+    eingeben(Box::d1_plus, "5");
+    ASSERT_EQ(m.xF1, 17.5);
     a.licht = 1;
     a.abbildung = True;
     a.fokus = False;
     kern.opt_abbildung_Click();
     EXPECT_TRUE(a.meldungen.empty());
 
-    eingeben(Box::ort, "28,5");
+    eingeben(Box::ort, "17,5");
     EXPECT_EQ(a.meldungen, Texte{unfug});
     EXPECT_EQ(a.text(Box::ort), "0");
     EXPECT_EQ(m.obj_ort, 0.0);

@@ -50,9 +50,9 @@ TEST_F(Linse, StartwerteErgebenDasRechenbeispiel)
     EXPECT_NEAR(m.f_duenn, 32.3077, 5e-5);
     EXPECT_NEAR(m.xF2_duenn, 82.3077, 5e-5);
     EXPECT_NEAR(m.xF1_duenn, 17.6923, 5e-5);
-    EXPECT_NEAR(f_dick(), 30.1556, 5e-5);
-    EXPECT_NEAR(m.xF2, 81.0532, 5e-5);
-    EXPECT_NEAR(m.xF1, 16.8162, 5e-5);
+    EXPECT_NEAR(f_dick(), 34.7906, 5e-5);
+    EXPECT_NEAR(m.xF2, 85.6882, 5e-5);
+    EXPECT_NEAR(m.xF1, 12.1812, 5e-5);
 }
 
 TEST_F(Linse, ZusatzdickeVerschiebtNurDieDickenGroessen)
@@ -70,9 +70,9 @@ TEST_F(Linse, ZusatzdickeVerschiebtNurDieDickenGroessen)
     EXPECT_NEAR(m.h1, 8.3877, 5e-5);
     EXPECT_NEAR(m.xH2, 51.4916, 5e-5);
     EXPECT_NEAR(m.xH1, 45.7483, 5e-5);
-    EXPECT_NEAR(f_dick(), 28.7781, 5e-5);
-    EXPECT_NEAR(m.xF2, 85.2697, 5e-5);
-    EXPECT_NEAR(m.xF1, 11.9702, 5e-5);
+    EXPECT_NEAR(f_dick(), 36.8241, 5e-5);
+    EXPECT_NEAR(m.xF2, 88.3157, 5e-5);
+    EXPECT_NEAR(m.xF1, 8.9242, 5e-5);
     EXPECT_EQ(m.M1, M1 - 5);
     EXPECT_EQ(m.M2, M2 + 5);
     EXPECT_EQ(m.s1, s1);
@@ -104,11 +104,37 @@ TEST_F(Linse, GleicheRadienLiegenSymmetrisch)
     EXPECT_NEAR(m.h1, 14.4176, 5e-5);
     EXPECT_DOUBLE_EQ(m.h1, m.h2);
     EXPECT_NEAR(m.f_duenn, 20.5, 1e-12);
-    EXPECT_NEAR(f_dick(), 16.2677, 5e-5);
-    EXPECT_NEAR(m.xF2, 67.8502, 5e-5);
-    EXPECT_NEAR(m.xF1, 32.1498, 5e-5);
+    EXPECT_NEAR(f_dick(), 27.7088, 5e-5);
+    EXPECT_NEAR(m.xF2, 79.2912, 5e-5);
+    EXPECT_NEAR(m.xF1, 20.7088, 5e-5);
     EXPECT_NEAR(m.xF1 + m.xF2, 2 * m.X1_0, 1e-12);
     EXPECT_NEAR(m.xH1 + m.xH2, 2 * m.X1_0, 1e-12);
+}
+
+TEST_F(Linse, KatalogLinseHatIhreVeroeffentlichteBrennweite)
+{
+    // N-BK7 biconvex, r = 102.4 mm, centre thickness 3.6 mm, diameter 25.4 mm,
+    // n = 1.517: effective focal length 99.6297 mm, back focal length 98.4360 mm.
+    // Scaled to the lens height 40, one unit is 0.635 mm.
+    const double mm = 0.635;
+    m.R1_a = m.R1_b = 102.4 / mm;
+    m.n1 = 1.517;
+    linse_berechnen();
+    m.d1_plus = 3.6 / mm - m.d1;  // the sharp-edged lens thickened to 3.6 mm
+    linse_berechnen();
+    ASSERT_NEAR(m.d1 * mm, 3.6, 1e-12);
+    EXPECT_NEAR(f_dick() * mm, 99.6297, 1e-3);
+    EXPECT_NEAR((m.xF2 - m.S2) * mm, 98.4360, 1e-3);
+    EXPECT_NEAR(m.h2 * mm, 1.1937, 1e-3);
+
+    // Dense, very thick glass diverges: F' left of H'.
+    m.R1_a = m.R1_b = 21;
+    m.n1 = 3;
+    m.d1_plus = 40;
+    linse_berechnen();
+    EXPECT_NEAR(f_dick(), -53.4006, 5e-5);
+    EXPECT_LT(m.xF2, m.xH2);
+    EXPECT_GT(m.xF1, m.xH1);
 }
 
 TEST_F(Linse, BrechzahlEinsScheitertBeiDerDuennenBrennweite)

@@ -45,8 +45,8 @@ TEST_F(Linsenbild, BuchstabenStehenUeberDenKardinalpunkten)
     } erwartet[] = {
         {"H", 46.9718, 22, farbe::blau},
         {"H'", 50.8976, 22, farbe::blau},
-        {"F'", 81.0532, 22, farbe::blau},
-        {"F", 16.8162, 22, farbe::blau},
+        {"F'", 85.6882, 22, farbe::blau},
+        {"F", 12.1812, 22, farbe::blau},
         {"F'", 82.3077, 23.5, farbe::schaltflaechentext},
         {"F", 17.6923, 23.5, farbe::schaltflaechentext},
     };

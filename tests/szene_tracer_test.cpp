@@ -218,6 +218,45 @@ TEST_F(Tracer, BuendelSchneidetDieAchseHinterDerLinse)
     }
 }
 
+// Where the traced ray from height y0, parallel to the axis, crosses it:
+// interpolated between the two drawn points whose heights change sign.
+double achsenschnitt(double y0)
+{
+    Mitschnitt s;
+    strahl_verfolgen(s, 0, y0, 0, false);
+    for (size_t i = 1; i < s.punkte.size(); ++i) {
+        const Punkt& a = s.punkte[i - 1];
+        const Punkt& b = s.punkte[i];
+        if (a.ys > 0 && b.ys <= 0) {
+            return a.x + (b.x - a.x) * a.ys / (a.ys - b.ys);
+        }
+    }
+    return NAN;
+}
+
+TEST_F(Tracer, BrennpunkteStehenWoAchsennaheStrahlenSchneiden)
+{
+    // The blue F' is where rays near the axis meet; F is F' of the lens
+    // turned round (radii swapped), mirrored about the lens centre.
+    struct Fall {
+        double r1, r2, n, dicke;
+    } faelle[] = {{30, 35, 1.5, 0}, {30, 35, 1.5, 10}, {20.5, 20.5, 1.5, 0}, {60, 25, 1.7, 6}};
+    for (const Fall& f : faelle) {
+        m.R1_a = f.r1;
+        m.R1_b = f.r2;
+        m.n1 = f.n;
+        m.d1_plus = f.dicke;
+        linse_berechnen();
+        const double xF2 = m.xF2, xF1 = m.xF1;
+        EXPECT_NEAR(achsenschnitt(0.5), xF2, 0.1) << f.r1 << " " << f.r2 << " " << f.n << " " << f.dicke;
+
+        m.R1_a = f.r2;
+        m.R1_b = f.r1;
+        linse_berechnen();
+        EXPECT_NEAR(2 * m.X1_0 - achsenschnitt(0.5), xF1, 0.1) << f.r1 << " " << f.r2 << " " << f.n << " " << f.dicke;
+    }
+}
+
 TEST_F(Tracer, FokusBuendelIstSpiegelsymmetrisch)
 {
     Mitschnitt s;

@@ -80,7 +80,7 @@ TEST_F(Eingabe, TextsTheProgramWritesShowTheirBeginning)
 TEST_F(Eingabe, TheCommandLineTypesTheSceneInAndThePictureIsTheWindows)
 {
     Befehlszeile b = befehlszeile_auswerten({QStringLiteral("vandrel"), QStringLiteral("--max-x=79"),
-                                             QStringLiteral("--r1=40"), QStringLiteral("--objekt-ort=10"),
+                                             QStringLiteral("--r1=40"), QStringLiteral("--objekt-ort=5"),
                                              QStringLiteral("--abbildung"), QStringLiteral("--strahlen")})
                          .befehl;
     f->befehlszeile_uebernehmen(b);
@@ -89,7 +89,7 @@ TEST_F(Eingabe, TheCommandLineTypesTheSceneInAndThePictureIsTheWindows)
     EXPECT_TRUE(f->txt_ort->isVisible());
     EXPECT_TRUE(f->chk_licht->isChecked());
     EXPECT_EQ(Module1.R1_a, 40.0);
-    EXPECT_EQ(Module1.obj_ort, 10.0);
+    EXPECT_EQ(Module1.obj_ort, 5.0);
     EXPECT_EQ(f->txt_Nmax->text(), QStringLiteral("80"));  // refused: the range stays
     EXPECT_EQ(int(Module1.Nmax), 150);
     const QImage fenster = f->bild().kopie();

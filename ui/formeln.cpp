@@ -239,7 +239,7 @@ QImage f_duenn()
 QImage f_dick()
 {
     return setzen({QStringLiteral("f_dick"), QStringLiteral("n · r_1 · r_2"),
-                   QStringLiteral("(n − 1) · [n · (r_1 + r_2) + (n − 1) · d]")},
+                   QStringLiteral("(n − 1) · [n · (r_1 + r_2) − (n − 1) · d]")},
                   249);
 }
 

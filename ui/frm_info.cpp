@@ -109,7 +109,7 @@ frm_info::frm_info() : QWidget(nullptr)
     Picture1 = new Bildfeld(this);
     Picture1->setPixmap(QPixmap::fromImage(formeln::f_dick()));
     Picture1->setAccessibleName(QStringLiteral("Formel der dicken Linse"));
-    Picture1->setAccessibleDescription(QStringLiteral("f dick = n mal r1 mal r2 durch ((n minus 1) mal [n mal (r1 plus r2) plus (n minus 1) mal d])"));
+    Picture1->setAccessibleDescription(QStringLiteral("f dick = n mal r1 mal r2 durch ((n minus 1) mal [n mal (r1 plus r2) minus (n minus 1) mal d])"));
     Label4 = beschriftung(this, QStringLiteral("Brennweite dicke Linse: ³"));
     Label13 = beschriftung(this, QStringLiteral("( F  in Grafik blau )"));
 

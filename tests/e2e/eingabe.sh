@@ -156,7 +156,7 @@ for x in $("$FOTO" --zeile "$AUS/2_strahlen.png" $ROT "$ACHSE") -1; do
     fi
     ende=$x
 done
-echo "Strahlen auf der Achse: ${laeufe[*]:-keine} (F' bei $(spalte 81.05))"
+echo "Strahlen auf der Achse: ${laeufe[*]:-keine} (F' bei $(spalte 85.69))"
 [ "${#laeufe[@]}" -gt 0 ] || fehler "kein Strahl kreuzt die Achse"
 read -r s0 _ <<<"${laeufe[0]}"
 read -r s1 e1 <<<"${laeufe[${#laeufe[@]} - 1]}"
