@@ -54,6 +54,7 @@ inline constexpr const char* grafik_beschreibung =
 inline constexpr const char* mnu_Datei = "&Datei";
 inline constexpr const char* mnu_copy = "&Kopieren";
 inline constexpr const char* mnu_Ende = "Ende";
+inline constexpr const char* mnu_messwerte = "&Messwerte";
 inline constexpr const char* mnu_info = "&Info";
 
 }  // namespace entwurf

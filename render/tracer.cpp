@@ -37,9 +37,21 @@ void brechung()
     }
 }
 
-void strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0, bool gespiegelt)
+Strahlverlauf strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0, bool gespiegelt,
+                               double ebene)
 {
     Module1_t& m = Module1;
+    Strahlverlauf verlauf;
+    verlauf.x0 = x0;
+    verlauf.y0 = y0;
+    verlauf.dy0 = dy0;
+    verlauf.ebene = ebene;
+    // The point before the current one, for the crossings; the start point
+    // counts as the first.
+    double x_vorher = x0, y_vorher = y0;
+    bool achse_offen = true;
+    bool ebene_offen = ebene == ebene;  // not NaN
+    bool bewegt = false;
 
     m.ys = y0;
     m.dx = 0.05;
@@ -84,9 +96,26 @@ void strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0,
             }
         }
 
-        if (!m.totalreflexion) {
+        if (m.totalreflexion) {
+            if (verlauf.x_totalreflexion != verlauf.x_totalreflexion) {
+                verlauf.x_totalreflexion = xs;
+            }
+        } else {
             m.ys = pruefe(m.ys + m.dy);
             const double ys = m.ys;
+            // The events are read off the marched points themselves: a sign
+            // change of the height, the first point at or past the plane.
+            if (achse_offen && ((y_vorher > 0 && ys <= 0) || (y_vorher < 0 && ys >= 0))) {
+                verlauf.x_achse = x_vorher + (xs - x_vorher) * y_vorher / (y_vorher - ys);
+                achse_offen = false;
+            }
+            if (ebene_offen && xs >= ebene) {
+                verlauf.y_ebene = xs == x_vorher ? ys : y_vorher + (ys - y_vorher) * (ebene - x_vorher) / (xs - x_vorher);
+                ebene_offen = false;
+            }
+            x_vorher = xs;
+            y_vorher = ys;
+            bewegt = true;
             if (m.im_glas) {
                 flaeche.PSet(xs, ys, farbe::dunkelrot);
                 if (gespiegelt) {
@@ -100,4 +129,9 @@ void strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0,
             }
         }
     }
+    if (bewegt) {
+        verlauf.x_ende = x_vorher;
+        verlauf.y_ende = y_vorher;
+    }
+    return verlauf;
 }
