@@ -52,6 +52,11 @@ struct Messung_t {
     double beta = kein_wert;  // magnification -b/g: negative for an inverted image
 
     std::vector<Strahlverlauf> strahlen;  // in the order drawn
+
+    // The ray being traced: its record is kept here, in memory the drawing
+    // calls might change, so that the march does not carry it in registers
+    // to be saved around every point it draws.
+    Strahlverlauf laufend;
 };
 
 // Written by every redraw, from its start.
