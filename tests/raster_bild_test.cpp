@@ -375,6 +375,38 @@ TEST_F(Raster, ClippingDoesNotTiltTheVisiblePart)
     EXPECT_EQ(unterschiede, 0);
 }
 
+TEST_F(Raster, PatternPhaseCountsFromTheTrueStart)
+{
+    // Row 49 of a picture from column x0 on ('#' red, '.' not).
+    auto reihe = [](const Rasterbild& b, int x0) {
+        std::string r;
+        for (int x = x0; x < x0 + 200; ++x) {
+            r += pixel(b, x, 49) == rot ? '#' : '.';
+        }
+        return r;
+    };
+    const int stile[] = {gepunktet, 3};  // dotted, dash-dot
+    for (int stil : stile) {
+        // From 7000 pixels left of the picture: the same row whether the
+        // line ends just past the right edge or far beyond it ...
+        f.DrawStyle = stil;
+        f.Cls();
+        f.Line(-700.03, 5.05, 40, 5.05, farbe::rot);
+        const std::string nah = reihe(f, 0);
+        f.Cls();
+        f.Line(-700.03, 5.05, 1e6, 5.05, farbe::rot);
+        EXPECT_EQ(reihe(f, 0), nah) << stil;
+        // ... and the row it has drawn whole, in a picture wide enough to
+        // hold its start at the same scale.
+        Rasterbild ganz;
+        ganz.groesse_setzen(8000, 100);
+        ganz.Scale(-780, 10, 20, 0);
+        ganz.DrawStyle = stil;
+        ganz.Line(-700.03, 5.05, 40, 5.05, farbe::rot);
+        EXPECT_EQ(reihe(ganz, 7800), nah) << stil;
+    }
+}
+
 TEST_F(Raster, RaysToFarPointsStayOnTheirLine)
 {
     // One end near or in the picture, the other anywhere up to 1e300: every
