@@ -353,6 +353,8 @@ void Rasterbild::strecke(double x1, double y1, double x2, double y2, std::uint32
     // tell which edge cuts first even when the other end lies at 1e300.
     const double mx = (breite_d_ * 0.5 - bx_) / ax_, my = (hoehe_d_ * 0.5 - by_) / ay_;
     auto ferne = [&](double x, double y) { return std::max(std::abs((x - mx) * ax_), std::abs((y - my) * ay_)); };
+    // Where the whole line begins in picture pixels: a pattern counts from there.
+    const double anfang_x = ax_ * x1 + bx_, anfang_y = ay_ * y1 + by_;
     const bool getauscht = ferne(x2, y2) < ferne(x1, y1);
     if (getauscht) {
         std::swap(x1, x2);
@@ -376,33 +378,17 @@ void Rasterbild::strecke(double x1, double y1, double x2, double y2, std::uint32
     const double cx0 = std::clamp(ax_ * wx0 + bx_, rx0, rx1), cy0 = std::clamp(ay_ * wy0 + by_, ry0, ry1);
     const double cx1 = std::clamp(ax_ * wx1 + bx_, rx0, rx1), cy1 = std::clamp(ay_ * wy1 + by_, ry0, ry1);
     if (duenn) {
-        // Pixels cut off at the start, so that a pattern keeps its place along the line.
-        const double abgeschnitten = getauscht ? 1.0 - s.t1 : s.t0;
-        double phase = abgeschnitten * 2.0 * std::max(std::abs(hdx * ax_), std::abs(hdy * ay_));
-        if (!std::isfinite(phase)) {
-            phase = 0.0;
-        }
-        strecke_duenn(cx0, cy0, cx1, cy1, phase, farbe);
+        strecke_duenn(cx0, cy0, cx1, cy1, anfang_x, anfang_y, farbe);
     } else {
         strecke_dick(cx0, cy0, cx1, cy1, durchmesser, farbe);
     }
 }
 
-void Rasterbild::strecke_duenn(double x0, double y0, double x1, double y1, double phase, std::uint32_t farbe)
+void Rasterbild::strecke_duenn(double x0, double y0, double x1, double y1, double anfang_x, double anfang_y,
+                               std::uint32_t farbe)
 {
     if (DrawStyle == 5) {
         return;  // transparent
-    }
-    const unsigned char* m = nullptr;
-    std::size_t n = 0;
-    std::size_t pos = 0;
-    if (DrawStyle >= 1 && DrawStyle <= 4) {
-        m = muster_[DrawStyle - 1].data();
-        n = muster_[DrawStyle - 1].size();
-        pos = static_cast<std::size_t>(std::fmod(phase, static_cast<double>(n)));
-        if (pos >= n) {
-            pos = 0;
-        }
     }
     // One pixel per column (or row) of the major axis, duenn_ of them across
     // it centred on the line, placed from the exact slope rather than from
@@ -421,6 +407,20 @@ void Rasterbild::strecke_duenn(double x0, double y0, double x1, double y1, doubl
     const int anfang = ab(a0);
     const int ende = ab(waagerecht ? x1 : y1);
     const int schritt = anfang <= ende ? 1 : -1;
+    const unsigned char* m = nullptr;
+    std::size_t n = 0;
+    std::size_t pos = 0;
+    if (DrawStyle >= 1 && DrawStyle <= 4) {
+        m = muster_[DrawStyle - 1].data();
+        n = muster_[DrawStyle - 1].size();
+        // The pixels the clip cut off before the first one drawn, counted
+        // from the pixel the whole line begins at: the pattern keeps its
+        // place along the line as if all of it were drawn.
+        const double abgeschnitten = std::abs(anfang - std::floor(waagerecht ? anfang_x : anfang_y));
+        if (std::isfinite(abgeschnitten)) {
+            pos = std::min(static_cast<std::size_t>(std::fmod(abgeschnitten, static_cast<double>(n))), n - 1);
+        }
+    }
     for (int i = anfang;; i += schritt) {
         if (m == nullptr || m[pos]) {
             const int j0 = ab(b0 + (i + 0.5 - a0) * steigung + versatz);

@@ -89,7 +89,9 @@ private:
     std::uint32_t in_kanalfolge(std::uint32_t argb) const;
     void abbildung_berechnen();
     void strecke(double x1, double y1, double x2, double y2, std::uint32_t farbe);
-    void strecke_duenn(double x0, double y0, double x1, double y1, double phase, std::uint32_t farbe);
+    // From (x0, y0) to (x1, y1), clipped; a pattern counts from (anfang_x, anfang_y), where the whole line begins.
+    void strecke_duenn(double x0, double y0, double x1, double y1, double anfang_x, double anfang_y,
+                       std::uint32_t farbe);
     void strecke_dick(double x0, double y0, double x1, double y1, int durchmesser, std::uint32_t farbe);
     void punkt(double dx, double dy, int durchmesser, std::uint32_t farbe);
     void muster_setzen(int faktor);

@@ -92,6 +92,16 @@ TEST_F(BildExport, TwiceTheSizeDrawsLinesTwiceAsWide)
     const QImage doppelt = bild("2.png", {QStringLiteral("--groesse"), QStringLiteral("1860x1140")});
     ASSERT_EQ(doppelt.size(), QSize(1860, 1140));
     EXPECT_EQ(anzahl(doppelt, schwarz, QRect(1400, 400, 1, 500)), 2);
+    // Printed at 96 dpi times the ratio, both come out the same size.
+    EXPECT_EQ(einfach.dotsPerMeterX(), qRound(96 / 0.0254));
+    EXPECT_EQ(doppelt.dotsPerMeterX(), qRound(2 * 96 / 0.0254));
+    EXPECT_EQ(doppelt.dotsPerMeterY(), qRound(2 * 96 / 0.0254));
+
+    // 1141 is odd: exactly that size, at ratio 1, thin lines one pixel wide.
+    const QImage ungerade = bild("3.png", {QStringLiteral("--groesse"), QStringLiteral("1860x1141")});
+    ASSERT_EQ(ungerade.size(), QSize(1860, 1141));
+    EXPECT_EQ(anzahl(ungerade, schwarz, QRect(1400, 400, 1, 500)), 1);
+    EXPECT_EQ(ungerade.dotsPerMeterX(), qRound(96 / 0.0254));
 }
 
 TEST_F(BildExport, ARefusedValueBehavesAsInTheWindow)
@@ -100,6 +110,18 @@ TEST_F(BildExport, ARefusedValueBehavesAsInTheWindow)
     const QImage vorgabe = bild("vorgabe.png", {});
     EXPECT_EQ(bild("79.png", {QStringLiteral("--max-x"), QStringLiteral("79")}), vorgabe);
     EXPECT_NE(bild("80.png", {QStringLiteral("--max-x"), QStringLiteral("80")}), vorgabe);
+}
+
+TEST_F(BildExport, AVirtualImageCarriesTheNotice)
+{
+    // Where the window shows its label "virtuelles Bild !", in bold black.
+    const QRect hinweis(704, 20, 153, 17);
+    const QRgb schwarz = qRgb(0, 0, 0);
+    // The object between F and the lens.
+    const QImage virtuell = bild("v.png", {QStringLiteral("--abbildung"), QStringLiteral("--objekt-ort"),
+                                           QStringLiteral("30")});
+    EXPECT_GT(anzahl(virtuell, schwarz, hinweis), 150);
+    EXPECT_EQ(anzahl(bild("r.png", {QStringLiteral("--abbildung")}), schwarz, hinweis), 0);
 }
 
 TEST_F(BildExport, AnErrorWritesNothing)
@@ -136,6 +158,16 @@ TEST_F(BildExport, ValuesAloneOrBesideThePicture)
     EXPECT_EQ(unfug.rueckgabe, 1);
     EXPECT_TRUE(unfug.fehler.contains(QStringLiteral("Unfug !"))) << unfug.fehler.toStdString();
     EXPECT_TRUE(unfug.ausgabe.isEmpty());
+}
+
+TEST_F(BildExport, TheFirstFailingValueIsNamed)
+{
+    // n = 1 is taken over before max x, and the scene stops there.
+    const Lauf l = starten({QStringLiteral("--n"), QStringLiteral("1"), QStringLiteral("--max-x"), QStringLiteral("100"),
+                            QStringLiteral("--bild"), pfad("a.png")});
+    EXPECT_EQ(l.rueckgabe, 1);
+    EXPECT_TRUE(l.fehler.contains(QStringLiteral("vandrel: --n 1: "))) << l.fehler.toStdString();
+    EXPECT_FALSE(l.fehler.contains(QStringLiteral("--max-x"))) << l.fehler.toStdString();
 }
 
 }  // namespace

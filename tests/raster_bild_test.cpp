@@ -11,6 +11,7 @@
 #include <limits>
 #include <ostream>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -99,6 +100,10 @@ TEST_F(Raster, CornersMapBothWaysAndClsClears)
 
     f.PSet(0.01, 9.99, farbe::rot);
     f.PSet(19.99, 0.01, farbe::blau);
+    // Column 200 lies just past the right edge: not drawn, and not at the
+    // start of the next row either.
+    f.PSet(20, 5.05, farbe::gelb);
+    EXPECT_EQ(px(0, 50), weiss);
     f.PSet(20, 0, farbe::gelb);  // the lower-right corner itself lies just outside
     EXPECT_EQ(px(0, 0), rot);
     EXPECT_EQ(px(199, 99), blau);
@@ -276,15 +281,23 @@ TEST_F(Raster, PatternsAtWidthOneSolidAbove)
     EXPECT_NE(muster[2], muster[4]);
     // A dotted line has as many gaps as dots.
     EXPECT_EQ(an[2], 100);
-    // Dash, gap, dot, gap, dot, gap along the whole row, from its first pixel.
-    linie(strich_punkt_punkt, 1);
-    const int laeufe[] = {9, 3, 3, 3, 3, 3};
-    std::vector<bool> soll;
-    for (int i = 0; i < 6; ++i) {
-        soll.insert(soll.end(), laeufe[i], i % 2 == 0);
-    }
-    for (int x = 0; x < 200; ++x) {
-        EXPECT_EQ(px(x, 49) == rot, soll[x % soll.size()]) << x;
+    // Each pattern's own runs along the whole row, from its first pixel:
+    // dash, gap; dash, gap, dot, gap, dot, gap ('#' on, '.' off).
+    const struct {
+        int stil;
+        std::vector<int> laeufe;
+    } reihen[] = {{gestrichelt, {12, 6}}, {strich_punkt_punkt, {9, 3, 3, 3, 3, 3}}};
+    for (const auto& r : reihen) {
+        linie(r.stil, 1);
+        std::string periode, soll, ist;
+        for (std::size_t i = 0; i < r.laeufe.size(); ++i) {
+            periode.append(r.laeufe[i], i % 2 == 0 ? '#' : '.');
+        }
+        for (int x = 0; x < 200; ++x) {
+            soll += periode[x % periode.size()];
+            ist += px(x, 49) == rot ? '#' : '.';
+        }
+        EXPECT_EQ(ist, soll) << r.stil;
     }
 
     const std::vector<std::uint32_t> breit_voll = linie(0, 2);
@@ -360,6 +373,38 @@ TEST_F(Raster, ClippingDoesNotTiltTheVisiblePart)
         }
     }
     EXPECT_EQ(unterschiede, 0);
+}
+
+TEST_F(Raster, PatternPhaseCountsFromTheTrueStart)
+{
+    // Row 49 of a picture from column x0 on ('#' red, '.' not).
+    auto reihe = [](const Rasterbild& b, int x0) {
+        std::string r;
+        for (int x = x0; x < x0 + 200; ++x) {
+            r += pixel(b, x, 49) == rot ? '#' : '.';
+        }
+        return r;
+    };
+    const int stile[] = {gepunktet, 3};  // dotted, dash-dot
+    for (int stil : stile) {
+        // From 7000 pixels left of the picture: the same row whether the
+        // line ends just past the right edge or far beyond it ...
+        f.DrawStyle = stil;
+        f.Cls();
+        f.Line(-700.03, 5.05, 40, 5.05, farbe::rot);
+        const std::string nah = reihe(f, 0);
+        f.Cls();
+        f.Line(-700.03, 5.05, 1e6, 5.05, farbe::rot);
+        EXPECT_EQ(reihe(f, 0), nah) << stil;
+        // ... and the row it has drawn whole, in a picture wide enough to
+        // hold its start at the same scale.
+        Rasterbild ganz;
+        ganz.groesse_setzen(8000, 100);
+        ganz.Scale(-780, 10, 20, 0);
+        ganz.DrawStyle = stil;
+        ganz.Line(-700.03, 5.05, 40, 5.05, farbe::rot);
+        EXPECT_EQ(reihe(ganz, 7800), nah) << stil;
+    }
 }
 
 TEST_F(Raster, RaysToFarPointsStayOnTheirLine)
@@ -486,6 +531,10 @@ TEST(RasterGroesse, HugeClientAreasAreCappedAndShownEnlarged)
     f.groesse_setzen(16000, 100, 2.0);
     EXPECT_EQ(f.breite(), 8192);
     EXPECT_EQ(f.hoehe(), 51);
+    EXPECT_DOUBLE_EQ(f.massstab(), 8192.0 / 16000);
+    f.groesse_setzen(100, 16000, 2.0);  // the height is capped as well
+    EXPECT_EQ(f.breite(), 51);
+    EXPECT_EQ(f.hoehe(), 8192);
     EXPECT_DOUBLE_EQ(f.massstab(), 8192.0 / 16000);
 
     f.groesse_setzen(16384, 200);  // shown at twice the size

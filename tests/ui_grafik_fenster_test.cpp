@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -17,6 +18,21 @@
 namespace {
 
 using Fenster = Hauptfenster;
+
+// Another program that takes the clipboard over the moment a picture
+// arrives there, as a clipboard manager or a remote desktop may.
+class FremdeAblage : public QObject {
+public:
+    FremdeAblage()
+    {
+        QClipboard* ablage = QGuiApplication::clipboard();
+        connect(ablage, &QClipboard::dataChanged, this, [ablage] {
+            if (ablage->mimeData() != nullptr && ablage->mimeData()->hasImage()) {
+                ablage->setText(QStringLiteral("fremd"));
+            }
+        });
+    }
+};
 
 TEST_F(Fenster, StartsInFocusModeWithTheDesignTexts)
 {
@@ -366,10 +382,20 @@ TEST_F(Fenster, MeasuredValuesFollowTheSceneAndCopyAsText)
 
 TEST_F(Fenster, FailedCopyNeverClaimsSuccess)
 {
+    const QStringList gescheitert{QStringLiteral("Grafik konnte nicht in die Zwischenablage gelegt werden")};
+    {
+        // A picture, but another program takes the clipboard at once.
+        FremdeAblage fremd;
+        f->mnu_copy->trigger();
+        EXPECT_EQ(meldungen, gescheitert);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("fremd"));
+    }
+    meldungen.clear();
+
     EXPECT_FALSE(bild_in_zwischenablage(QImage()));
     f->bild().groesse_setzen(QSize(0, 0));  // nothing to copy
     f->kern().mnu_copy_Click();
-    EXPECT_EQ(meldungen, QStringList{QStringLiteral("Grafik konnte nicht in die Zwischenablage gelegt werden")});
+    EXPECT_EQ(meldungen, gescheitert);
 }
 
 TEST(Meldung, IsAPlainModalBoxTitledWithTheProgramName)
