@@ -1,6 +1,6 @@
 // The browser page as the window core's view: the core runs here in the
 // WebAssembly module and reaches the page's controls, dialog, clipboard and
-// canvas through the functions of the page script (seite.js, object Seite).
+// canvas through the functions of the page scripts (object Seite, start.js).
 // The page reports its events back through the vandrel_* exports below.
 
 #include "form/entwurf.h"
