@@ -2,7 +2,7 @@
 # "web" exports what the page takes over from the desktop (icon, info page,
 # formula pictures), builds web/ with emcmake into web/ of this build folder,
 # and its browser tests run with the others. Off, the desktop build skips it.
-option(VANDREL_WEB "Build the browser edition (Debian's emscripten) and test it in Chromium" OFF)
+option(VANDREL_WEB "Build the browser edition (Debian's emscripten) and test it in Chromium and Firefox ESR" OFF)
 if(NOT VANDREL_WEB)
   return()
 endif()
@@ -29,8 +29,11 @@ add_custom_target(web ALL
   USES_TERMINAL)
 
 if(BUILD_TESTING)
+  # The page in each engine, one browser each, side by side under ctest -j.
   # The desktop program writes its own picture for the comparison of the rays.
-  add_test(NAME web_seite COMMAND node --test ${CMAKE_SOURCE_DIR}/web/test/seite.test.cjs)
-  set_tests_properties(web_seite PROPERTIES TIMEOUT 180
-    ENVIRONMENT "NODE_PATH=${CMAKE_BINARY_DIR}/web_test/node_modules;VANDREL_SEITE=${VANDREL_SEITE};VANDREL_DESKTOP=$<TARGET_FILE:vandrel>")
+  foreach(engine chromium firefox)
+    add_test(NAME web_seite_${engine} COMMAND node --test ${CMAKE_SOURCE_DIR}/web/test/seite.test.cjs)
+    set_tests_properties(web_seite_${engine} PROPERTIES TIMEOUT 240
+      ENVIRONMENT "NODE_PATH=${CMAKE_BINARY_DIR}/web_test/node_modules;VANDREL_BROWSER=${engine};VANDREL_SEITE=${VANDREL_SEITE};VANDREL_DESKTOP=$<TARGET_FILE:vandrel>")
+  endforeach()
 endif()
