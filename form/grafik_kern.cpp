@@ -1,5 +1,6 @@
 #include "form/grafik_kern.h"
 
+#include "form/beschreibung.h"
 #include "form/zahltext.h"
 #include "lens/module1.h"
 #include "render/szene.h"
@@ -12,6 +13,8 @@ namespace {
 const std::string unfug = "Unfug !";
 const std::string kopiert = "Grafik in Zwischenablage";
 const std::string nicht_kopiert = "Grafik konnte nicht in die Zwischenablage gelegt werden";
+const std::string link_in_ablage = "Link in Zwischenablage";
+const std::string link_nicht_in_ablage = "Link konnte nicht in die Zwischenablage gelegt werden";
 
 // A redraw error where nobody can handle it: ends silently, the picture keeps
 // what was drawn, the program goes on.
@@ -42,6 +45,7 @@ void GrafikKern::Form_Resize()
         ~Zeigen() { a.Refresh(); }
     } zeigen{ansicht_};
     ::Form_Resize(ansicht_);
+    ansicht_.Grafik_Beschreibung(grafik_beschreibung(ansicht_));
 }
 
 void GrafikKern::neu_zeichnen()
@@ -273,4 +277,9 @@ void GrafikKern::mnu_Ende_Click()
 void GrafikKern::mnu_info_Click()
 {
     ansicht_.frm_info_Show();
+}
+
+void GrafikKern::link_kopiert(bool angekommen)
+{
+    ansicht_.MsgBox(angekommen ? link_in_ablage : link_nicht_in_ablage, {});
 }

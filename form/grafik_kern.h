@@ -38,6 +38,9 @@ public:
     void mnu_copy_Click();
     void mnu_Ende_Click();
     void mnu_info_Click();
+    // The page's "Link kopieren" has put (or failed to put) the address on
+    // the clipboard: says which, as the copy of the drawing does.
+    void link_kopiert(bool angekommen);
 
     // How many redraws have started; lets one see whether a handler redrew.
     int neuzeichnungen() const { return neuzeichnungen_; }

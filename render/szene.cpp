@@ -190,10 +190,13 @@ void abbildung_zeichnen(Formular& form, Zeichenflaeche& f)
     const double f_bild = pruefe(m.xF2 - m.xH2);
     if (obj_ort >= m.xF1 || f_bild < 0) {
         form.lbl_virtuell_Visible(true);
+        gezeichnet.virtuell = true;
     } else {
         const double g = pruefe(m.xH1 - obj_ort);
         const double b = pruefe(pruefe(f_bild * -g) / pruefe(f_bild - g));
         const double bild_ort = pruefe(m.xH2 + b);
+        gezeichnet.bild = true;
+        gezeichnet.bild_ort = bild_ort;
         const double bild_h = -std::abs(pruefe(pruefe(pruefe(m.xH1 - m.xF1) * obj_h) /
                                                  pruefe(m.xF1 - obj_ort)));
 
@@ -244,10 +247,13 @@ void skalieren(Zeichenflaeche& flaeche)
     flaeche.Scale(x1, y1, x2, y2);
 }
 
+Gezeichnet gezeichnet;
+
 void Form_Resize(Formular& form)
 {
     Zeichenflaeche& f = form.flaeche();
     fp_status_loeschen();
+    gezeichnet = {};
 
     linse_berechnen();  // a failure here leaves the previous picture untouched
     f.Cls();
@@ -269,6 +275,7 @@ void Form_Resize(Formular& form)
     }
 
     skalieren(f);
+    gezeichnet.grafik = true;
     rahmen_zeichnen(f);
     linse_zeichnen(f);
     fokus_strahlen(form, f);

@@ -10,6 +10,16 @@
 // (Laufzeitfehler); what was drawn until then stays.
 void Form_Resize(Formular& form);
 
+// What the last redraw drew, for its description: reset by Form_Resize.
+struct Gezeichnet {
+    bool grafik = false;   // frame and lens drawn: the surface was large enough
+    int strahlen = 0;      // traced rays, a mirror image counted as a ray of its own
+    bool bild = false;     // a real image stands at bild_ort
+    bool virtuell = false; // the notice of a virtual image instead
+    double bild_ort = 0;
+};
+extern Gezeichnet gezeichnet;
+
 // Sets the world scale of the surface from the frame extents in Module1.
 void skalieren(Zeichenflaeche& flaeche);
 

@@ -51,6 +51,7 @@ void strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0,
     m.totalreflexion = False;
 
     flaeche.DrawWidth = 1;
+    gezeichnet.strahlen += gespiegelt ? 2 : 1;
 
     // The lens does not change while a ray runs: its centres and squared
     // radii are read once.

@@ -202,7 +202,7 @@ TEST_F(Fenster, MenuTree)
     const QList<QAction*> datei = oben[0]->menu()->actions();
     ASSERT_EQ(datei.size(), 2);
     EXPECT_EQ(datei[0]->text(), QStringLiteral("&Kopieren"));
-    EXPECT_EQ(datei[1]->text(), QStringLiteral("Ende"));
+    EXPECT_EQ(datei[1]->text(), QStringLiteral("&Ende"));
     EXPECT_TRUE(datei[0]->shortcut().isEmpty());
     EXPECT_EQ(oben[1]->text(), QStringLiteral("&Info"));
     EXPECT_EQ(oben[1]->menu(), nullptr);  // acts on click
