@@ -19,7 +19,7 @@ let hauptFokus = null;
 // The info panel's control that last had the focus.
 let infoFokus = null;
 
-const imHaupt = (el) => !!el && $('bereich').contains(el) && el !== $('grafik');
+const imHaupt = (el) => !!el && $('steuerung').contains(el);
 const imInfo = (el) => !!el && !!$('info') && $('info').contains(el);
 
 // ------------------------------------------------------------ the window
@@ -52,21 +52,34 @@ function zugriff(caption, el) {
 }
 
 function element(d) {
-  const bereich = $('bereich');
   let aussen;
   let fokus = null;
+  let platz;
   if (d.art === 'textfeld') {
-    aussen = fokus = document.createElement('input');
-    aussen.type = 'text';
-    aussen.className = 'textfeld';
-    aussen.value = d.text;
-    aussen.spellcheck = false;
-    aussen.autocomplete = 'off';
-    aussen.dataset.box = String(d.box);
-    boxen[d.box] = aussen;
-    zugang(aussen, d);
+    // The box with the word of its heading, which shows only where the
+    // controls flow in rows and the heading cannot stand over the boxes.
+    fokus = platz = document.createElement('input');
+    fokus.type = 'text';
+    fokus.className = 'textfeld';
+    fokus.value = d.text;
+    fokus.spellcheck = false;
+    fokus.autocomplete = 'off';
+    // A touch keyboard with digits and a decimal separator, whose Enter
+    // moves on as Tab does.
+    fokus.inputMode = 'decimal';
+    fokus.enterKeyHint = 'next';
+    fokus.dataset.box = String(d.box);
+    boxen[d.box] = fokus;
+    zugang(fokus, d);
+    aussen = document.createElement('div');
+    aussen.className = 'feld';
+    const wort = document.createElement('span');
+    wort.className = 'kopfwort';
+    wort.setAttribute('aria-hidden', 'true');
+    aussen.append(wort, fokus);
+    fokus.id = d.name;
   } else if (d.art === 'optionsfeld' || d.art === 'kontrollkaestchen') {
-    aussen = document.createElement('label');
+    aussen = platz = document.createElement('label');
     aussen.className = 'schalter';
     fokus = document.createElement('input');
     fokus.type = d.art === 'optionsfeld' ? 'radio' : 'checkbox';
@@ -83,22 +96,60 @@ function element(d) {
       }
     });
     zugang(fokus, d);
+    aussen.id = d.name;
   } else {
-    aussen = document.createElement('div');
+    aussen = platz = document.createElement('div');
     aussen.className = 'bezeichnung';
     aussen.textContent = d.text;
     zugang(aussen, d);
+    aussen.id = d.name;
   }
-  aussen.id = d.name;
   if (fokus) {
     fokus.tabIndex = d.tab + 1;
     fokus.dataset.tab = String(d.tab);
   }
-  if (d.fett) aussen.classList.add('fett');
+  if (d.fett) platz.classList.add('fett');
   aussen.hidden = !d.sichtbar;
-  platzieren(aussen, d);
-  bereich.append(aussen);
-  elemente.set(d.name, { def: d, aussen, fokus });
+  platzieren(platz, d);
+  elemente.set(d.name, { def: d, aussen, fokus, platz });
+}
+
+// The boxes under a heading: those within its width, left to right.
+function spaltenVon(def) {
+  const spalten = [];
+  for (const e of elemente.values()) {
+    const b = e.def;
+    if (b.art === 'textfeld' && b.links >= def.links && b.links + b.breite <= def.links + def.breite) spalten.push(e);
+  }
+  return spalten.sort((a, b) => a.def.links - b.def.links);
+}
+
+// The controls into the page in reading order, which is the keyboard order:
+// a heading with the boxes under it, the option pair, the check box, then
+// the labels that take no focus. Placed by the design, the order does not
+// show; flowing in rows (fluss), it is the order of the rows.
+function ordnen() {
+  const steuerung = $('steuerung');
+  const teile = [];
+  const vergeben = new Set();
+  const ersterTab = (liste) => Math.min(...liste.map((e) => e.def.tab));
+  for (const e of elemente.values()) {
+    if (e.def.art !== 'bezeichnung' || e.def.text.split(/ {2,}/).length < 2) continue;
+    const spalten = spaltenVon(e.def);
+    if (spalten.length === 0) continue;
+    const gruppe = document.createElement('div');
+    gruppe.className = 'gruppe';
+    gruppe.append(e.aussen, ...spalten.map((s) => s.aussen));
+    [e, ...spalten].forEach((x) => vergeben.add(x));
+    teile.push([ersterTab(spalten), gruppe]);
+  }
+  for (const e of elemente.values()) {
+    if (vergeben.has(e)) continue;
+    teile.push([e.fokus ? e.def.tab : 1000 + teile.length, e.aussen]);
+  }
+  teile.sort((a, b) => a[0] - b[0]);
+  steuerung.append(...teile.map((t) => t[1]));
+  cursorZugang();
 }
 
 // A heading whose caption places its words over the boxes below it by
@@ -110,14 +161,7 @@ function kopfzeilenSetzen() {
     if (def.art !== 'bezeichnung') continue;
     const woerter = def.text.split(/ {2,}/).filter((w) => w.length > 0);
     if (woerter.length < 2) continue;
-    const spalten = [];
-    for (const e of elemente.values()) {
-      const b = e.def;
-      if (b.art === 'textfeld' && b.links >= def.links && b.links + b.breite <= def.links + def.breite) {
-        spalten.push(b);
-      }
-    }
-    spalten.sort((a, b) => a.links - b.links);
+    const spalten = spaltenVon(def).map((e) => e.def);
     if (spalten.length !== woerter.length - 1) continue;
     masse.font = getComputedStyle(aussen).font;
     aussen.textContent = '';
@@ -132,6 +176,7 @@ function kopfzeilenSetzen() {
         const box = spalten[i - 1];
         links = box.links - def.links + Math.trunc((box.breite - breite) / 2);
         links = Math.max(0, Math.min(links, def.breite - breite));
+        elemente.get(box.name).aussen.querySelector('.kopfwort').textContent = wort;
       }
       span.style.left = links + 'px';
       aussen.append(span);
@@ -172,6 +217,9 @@ function weiterschalten(rueckwaerts) {
   const n = reihe.length;
   const ziel = i < 0 ? reihe[rueckwaerts ? n - 1 : 0] : reihe[(i + (rueckwaerts ? n - 1 : 1)) % n];
   ziel.focus();
+  // A box entered by Tab or Shift+Tab has its whole text selected, so that
+  // typing replaces it, as on the desktop; a click places the caret.
+  if (ziel.type === 'text') ziel.select();
 }
 
 // A box loses the focus when it goes to another control of the main
@@ -194,6 +242,15 @@ function fokusBeobachten() {
   window.addEventListener('mousedown', () => { gedrueckt = true; }, true);
   window.addEventListener('mouseup', () => { gedrueckt = false; }, true);
   document.addEventListener('focusout', (e) => {
+    // On a touch screen a box also loses the focus to nothing, when the
+    // keyboard is closed or the drawing tapped: that ends its entry too.
+    // (Another program taking the focus leaves the box the page's active
+    // element, to get it back.)
+    if (beruehrung() && e.target.dataset.box !== undefined && !e.relatedTarget && document.activeElement !== e.target) {
+      fokusVerlassen(e.target);
+      if (hauptFokus === e.target) hauptFokus = null;
+      return;
+    }
     if (imHaupt(e.target) && imHaupt(e.relatedTarget)) {
       fokusVerlassen(e.target);
       const ziel = e.relatedTarget;
@@ -221,3 +278,49 @@ function hauptAktivieren() {
   }
 }
 
+
+// ------------------------------------------------------------ layout
+
+// The client area as designed, from the core; below its width the controls
+// flow in rows above the drawing, as they do on a touch screen, where each
+// needs room for a finger.
+let entwurfBreite = 0;
+const grobAbfrage = matchMedia('(pointer: coarse)');
+const beruehrung = () => grobAbfrage.matches;
+
+function entwurfSetzen(breite) {
+  entwurfBreite = breite;
+}
+
+// The readout's text is its value; for a screen reader it has a name too,
+// and it is a status that does not speak up at every move of the pointer.
+let cursorName = '';
+function cursorBenennen(name) {
+  cursorName = name;
+}
+function cursorZugang() {
+  const el = elemente.get('lbl_cursor_position');
+  if (!el || !cursorName) return;
+  el.aussen.setAttribute('role', 'status');
+  el.aussen.setAttribute('aria-live', 'off');
+  el.aussen.setAttribute('aria-label', cursorName);
+}
+
+function anordnungBeobachten() {
+  const schmal = matchMedia(`(max-width: ${entwurfBreite - 0.5}px)`);
+  const setzen = () => {
+    const wurzel = document.documentElement;
+    wurzel.classList.toggle('fluss', schmal.matches || grobAbfrage.matches);
+    wurzel.classList.toggle('beruehrung', grobAbfrage.matches);
+  };
+  schmal.addEventListener('change', setzen);
+  grobAbfrage.addEventListener('change', setzen);
+  setzen();
+}
+
+// Where the controls flow, a box the keyboard reaches is scrolled into view;
+// placed by the design, the client area never scrolls (it would move the
+// drawing under the controls).
+function fliesst() {
+  return document.documentElement.classList.contains('fluss');
+}

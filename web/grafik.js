@@ -61,12 +61,19 @@ function bild(heap8, pixel, breite, hoehe) {
   leinwand.getContext('2d').putImageData(daten, 0, 0);
 }
 
+// The drawing in words after each finished redraw (the core's), for
+// screen readers: a polite live region, told only what changed.
+function beschreibung(text) {
+  const el = $('grafik_text');
+  if (el.textContent !== text) el.textContent = text;
+}
+
 // The client area follows the page, as the desktop's follows its window.
 function groesseMelden() {
   if (beendet) return;
-  const bereich = $('bereich');
-  const b = bereich.clientWidth;
-  const h = bereich.clientHeight;
+  const zeichnung = $('zeichnung');
+  const b = zeichnung.clientWidth;
+  const h = zeichnung.clientHeight;
   const leinwand = $('grafik');
   leinwand.style.width = b + 'px';
   leinwand.style.height = h + 'px';
@@ -76,7 +83,7 @@ function groesseMelden() {
 }
 
 function groesseBeobachten() {
-  new ResizeObserver(() => groesseMelden()).observe($('bereich'));
+  new ResizeObserver(() => groesseMelden()).observe($('zeichnung'));
   document.addEventListener('visibilitychange', () => groesseMelden());
   // A move to a screen of another density, or the page zoomed.
   const dichte = () => {

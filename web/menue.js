@@ -3,17 +3,20 @@
 
 const menue = { punkte: [], oben: -1, offen: false, unten: -1 };
 
-function menueBauen(datei, kopieren, ende, info) {
+function menueBauen(datei, kopieren, link, ende, info) {
   const leiste = $('menue');
   const punkt = (caption, id, aktion, unterpunkte) => {
     const el = document.createElement('div');
     el.className = 'menuepunkt';
     el.id = id;
     el.setAttribute('role', 'menuitem');
+    // The highlighted item has the focus, so that a screen reader says it;
+    // the keys stay the menu's (menueTaste).
+    el.tabIndex = -1;
     const taste = zugriff(caption, el);
     return { el, taste, aktion, unterpunkte };
   };
-  const unter = [punkt(kopieren, 'mnu_copy', 3), punkt(ende, 'mnu_Ende', 4)];
+  const unter = [punkt(kopieren, 'mnu_copy', 3), punkt(link, 'mnu_link', 6), punkt(ende, 'mnu_Ende', 4)];
   const klapp = document.createElement('div');
   klapp.className = 'aufklapp';
   klapp.id = 'mnu_Datei_menue';
@@ -29,7 +32,7 @@ function menueBauen(datei, kopieren, ende, info) {
 
   leiste.addEventListener('mousedown', (e) => {
     e.preventDefault();
-    hauptAktivieren();
+    if (!leiste.contains(document.activeElement)) hauptAktivieren();
     const o = oben.findIndex((p) => p.el.contains(e.target));
     if (o >= 0 && oben[o].unterpunkte) {
       if (menue.offen && menue.oben === o) menueSchliessen();
@@ -85,6 +88,10 @@ function markieren(o, u) {
     p.el.classList.toggle('markiert', i === o);
     if (p.unterpunkte) p.unterpunkte.forEach((q, j) => q.el.classList.toggle('markiert', i === o && j === u));
   });
+  if (o < 0) return;
+  const p = menue.punkte[o];
+  const el = u >= 0 && p.unterpunkte ? p.unterpunkte[u].el : p.el;
+  if (document.activeElement !== el) el.focus({ preventScroll: true });
 }
 
 function menueOeffnen(o, u) {
@@ -99,13 +106,18 @@ function menueOeffnen(o, u) {
   markieren(o, u);
 }
 
+// The focus goes back to where it was before the menu took it.
 function menueSchliessen() {
   for (const p of menue.punkte) {
     if (p.klapp) p.klapp.hidden = true;
-    p.el.removeAttribute('aria-expanded');
+    if (p.unterpunkte) p.el.setAttribute('aria-expanded', 'false');
   }
   menue.offen = false;
   markieren(-1, -1);
+  if ($('menue').contains(document.activeElement)) {
+    if (hauptFokus && hauptFokus.isConnected && !hauptFokus.closest('[hidden]')) hauptFokus.focus({ preventScroll: true });
+    else document.activeElement.blur();
+  }
 }
 
 // Keys while the menu bar is active; true when the key was the menu's.

@@ -45,7 +45,9 @@ function infoBauen() {
       el.style.borderWidth = e.rahmen + 'px';
       const img = document.createElement('img');
       img.src = e.datei;
-      img.alt = '';
+      // The picture reads its formula; the field around it says which one.
+      img.alt = e.zugangBeschreibung || '';
+      el.setAttribute('role', 'group');
       el.append(img);
     } else {
       el = document.createElement('div');
@@ -54,7 +56,7 @@ function infoBauen() {
       if (!e.umbruch) el.classList.add('einzeilig');
     }
     if (e.zugangName) el.setAttribute('aria-label', e.zugangName);
-    if (e.zugangBeschreibung) el.setAttribute('aria-description', e.zugangBeschreibung);
+    if (e.zugangBeschreibung && e.art !== 'bild') el.setAttribute('aria-description', e.zugangBeschreibung);
     el.style.left = e.x + 'px';
     el.style.top = e.y + 'px';
     el.style.width = e.w + 'px';
@@ -77,13 +79,18 @@ function infoBauen() {
     if (!imInfo(document.activeElement) && infoFokus && infoFokus.isConnected) infoFokus.focus({ preventScroll: true });
   });
   document.body.append(info);
-  // Over the drawing, clear of the strip of controls.
+  // Over the drawing, clear of the strip of controls; where they flow in
+  // rows, right under the menu bar, and never wider or taller than the
+  // page: its content scrolls inside it, its title bar with the close
+  // button stays in view.
   const seite = document.documentElement;
-  const strip = $('bereich').getBoundingClientRect().top + Math.max(...[...elemente.values()].map((e) => e.def.oben + e.def.hoehe));
+  const strip = fliesst()
+    ? $('bereich').getBoundingClientRect().top
+    : $('bereich').getBoundingClientRect().top + Math.max(...[...elemente.values()].map((e) => e.def.oben + e.def.hoehe)) + 4;
   info.style.left = Math.max(0, Math.min(470, seite.clientWidth - info.offsetWidth)) + 'px';
-  const oben = Math.round(strip + 4);
+  const oben = Math.round(strip);
   info.style.top = oben + 'px';
-  info.style.maxHeight = `calc(100vh - ${oben}px)`;
+  info.style.maxHeight = `calc(100% - ${oben}px)`;
   return info;
 }
 
@@ -94,9 +101,11 @@ function verschiebbar(fenster, griff) {
     const dx = e.clientX - fenster.offsetLeft;
     const dy = e.clientY - fenster.offsetTop;
     griff.setPointerCapture(e.pointerId);
+    // The title bar stays reachable: never dragged past the page's edges.
     const ziehen = (m) => {
-      fenster.style.left = Math.max(0, m.clientX - dx) + 'px';
-      fenster.style.top = Math.max(0, m.clientY - dy) + 'px';
+      const seite = document.documentElement;
+      fenster.style.left = Math.max(0, Math.min(m.clientX - dx, seite.clientWidth - 44)) + 'px';
+      fenster.style.top = Math.max(0, Math.min(m.clientY - dy, seite.clientHeight - griff.offsetHeight)) + 'px';
     };
     const los = () => {
       griff.removeEventListener('pointermove', ziehen);

@@ -27,6 +27,9 @@ const MENUE = 18; // height of the menu bar
 const px = (twips) => Math.trunc((twips + 7) / 15);
 
 let browser;
+// A touch screen: Chromium emulates one per page; Firefox's pointer is made
+// a finger for a whole browser of its own, started beside the first.
+let fingerBrowser;
 let ablage; // scratch folder
 let server;
 let httpAdresse;
@@ -52,12 +55,15 @@ async function serverStarten() {
 before(async () => {
   assert.ok(SEITE && fs.existsSync(path.join(SEITE, 'index.html')), 'VANDREL_SEITE names no built page');
   ablage = fs.mkdtempSync(path.join(os.tmpdir(), 'vandrel-web-'));
-  browser = await starten(ENGINE);
+  [browser, fingerBrowser] = await Promise.all([starten(ENGINE),
+    FIREFOX ? starten(ENGINE, { touch: true }) : null]);
+  fingerBrowser = fingerBrowser || browser;
   server = await serverStarten();
   httpAdresse = `http://127.0.0.1:${server.address().port}/`;
 });
 
 after(async () => {
+  if (fingerBrowser && fingerBrowser !== browser) await fingerBrowser.close();
   if (browser) await browser.close();
   if (server) server.close();
   if (ablage) fs.rmSync(ablage, { recursive: true, force: true });
@@ -152,11 +158,12 @@ test('the window: title, icon, controls at their places, tab order, nothing from
     assert.ok(Math.abs(mitten[i + 1][1] - (px(links) + px(500) / 2)) <= 1, `"${mitten[i + 1][0]}" over its box`);
   });
 
-  const sichtbar = await page.$$eval('#bereich > [id]', (l) => l.filter((e) => !e.hidden).map((e) => e.id));
-  assert.deepEqual(sichtbar.sort(), ['Lbl_eingabe', 'chk_licht', 'grafik', 'lbl_cursor_position', 'opt_abbildung',
-    'opt_fokus', 'txt_Nmax', 'txt_R1_a', 'txt_R1_b', 'txt_X1_0', 'txt_d1_plus', 'txt_n1']);
-  assert.deepEqual(await page.$$eval('input[type="text"]:not([hidden])', (l) => l.map((e) => e.value)),
-    ['0', '150', '1,5', '35', '30', '50']);
+  const gezeigt = await page.$$eval('#bereich [id]', (l) => l.filter((e) => e.getClientRects().length > 0 &&
+    !e.classList.contains('nur_vorlesen')).map((e) => e.id));
+  assert.deepEqual(gezeigt.sort(), ['Lbl_eingabe', 'chk_licht', 'grafik', 'lbl_cursor_position', 'opt_abbildung',
+    'opt_fokus', 'txt_Nmax', 'txt_R1_a', 'txt_R1_b', 'txt_X1_0', 'txt_d1_plus', 'txt_n1', 'zeichnung']);
+  assert.deepEqual(await page.$$eval('input[type="text"]', (l) => l.filter((e) => e.getClientRects().length)
+    .map((e) => e.value)), ['50', '30', '35', '1,5', '150', '0']);
   assert.equal(await gewaehlt(page, '#opt_fokus input'), true);
   assert.equal(await gewaehlt(page, '#chk_licht input'), false);
 
@@ -186,6 +193,13 @@ test('a value is taken over when its box loses the focus; "Unfug !" in a modal b
   await eintippen(page, 'txt_X1_0', '0');
   await page.keyboard.press('Tab');
   assert.equal(await wert(page, '#txt_X1_0'), '9,63932022500211');
+  // Entered by Tab or Shift+Tab, a box has its whole text selected: typing
+  // replaces it (40, not 3040).
+  await page.keyboard.type('40');
+  await page.keyboard.press('Tab');
+  assert.equal(await wert(page, '#txt_R1_a'), '40');
+  await taste(page, 'Shift+Tab');
+  assert.deepEqual(await page.$eval('#txt_R1_a', (e) => [e.selectionStart, e.selectionEnd]), [0, 2]);
   // Enter alone takes nothing over.
   await eintippen(page, 'txt_R1_a', 'abc');
   const vorher = await neuzeichnungen(page);
@@ -221,11 +235,11 @@ test('a value is taken over when its box loses the focus; "Unfug !" in a modal b
 });
 
 test('the picture follows the page and is drawn at the device pixel ratio', async () => {
-  const { page, kontext } = await oeffnen({ breite: 600, hoehe: 400, dichte: 2 });
-  assert.deepEqual(await page.$eval('#grafik', (g) => [g.width, g.height, g.clientWidth, g.clientHeight]), [1200, 800, 600, 400]);
-  await page.setViewport({ width: 700, height: 300 + MENUE, deviceScaleFactor: 2 });
-  await page.waitForFunction(() => document.getElementById('grafik').width === 1400);
-  assert.deepEqual(await page.$eval('#grafik', (g) => [g.width, g.height]), [1400, 600]);
+  const { page, kontext } = await oeffnen({ breite: 1000, hoehe: 400, dichte: 2 });
+  assert.deepEqual(await page.$eval('#grafik', (g) => [g.width, g.height, g.clientWidth, g.clientHeight]), [2000, 800, 1000, 400]);
+  await page.setViewport({ width: 1100, height: 300 + MENUE, deviceScaleFactor: 2 });
+  await page.waitForFunction(() => document.getElementById('grafik').width === 2200);
+  assert.deepEqual(await page.$eval('#grafik', (g) => [g.width, g.height]), [2200, 600]);
   await kontext.close();
 });
 
@@ -241,7 +255,7 @@ test('the mode switch shows the object boxes and hides them again', async () => 
   await kontext.close();
 });
 
-test('the info panel opens beside the window, once, and closes with OK', async () => {
+test('the info panel opens beside the window, once, and closes with OK or Escape', async () => {
   const { page, kontext } = await oeffnen();
   await page.click('#mnu_info');
   await page.waitForSelector('#info');
@@ -249,13 +263,18 @@ test('the info panel opens beside the window, once, and closes with OK', async (
   assert.equal(await page.evaluate(() => document.activeElement.dataset.name), 'cmd_ok');
   const bilder = await page.$$eval('#info img', (l) => Promise.all(l.map((i) => i.decode().then(() => i.naturalWidth))));
   assert.deepEqual(bilder.sort((a, b) => a - b), [133, 185, 193, 249]);
-  // Escape does not close it; the main window stays usable; Info again gives the same panel.
-  await page.keyboard.press('Escape');
+  // The main window stays usable; Info again gives the same panel; Escape
+  // closes it as OK does, and the main window's control has the focus again.
   await page.click('#opt_abbildung');
   assert.equal(await sichtbar(page, '#txt_ort'), true);
   await page.click('#mnu_info');
   assert.equal(await anzahl(page, '#info'), 1);
   assert.equal(await page.evaluate(() => document.activeElement.dataset.name), 'cmd_ok');
+  await page.keyboard.press('Escape');
+  assert.equal(await anzahl(page, '#info'), 0);
+  assert.equal(await fokus(page), 'opt_abbildung');
+  await page.click('#mnu_info');
+  await page.waitForSelector('#info');
   await page.keyboard.press('Enter');
   assert.equal(await anzahl(page, '#info'), 0);
   assert.equal(await fokus(page), 'opt_abbildung');
@@ -281,10 +300,14 @@ test('"Kopieren" puts the drawing on the clipboard as PNG and says so; "Ende" le
   });
   await page.keyboard.press('Enter');
 
+  // Escape closes the open menu; "Ende" has its access key.
   await taste(page, 'Alt+D');
   assert.equal(await sichtbar(page, '#mnu_Datei_menue'), true);
-  await page.keyboard.press('ArrowDown');
-  await page.keyboard.press('Enter');
+  await page.keyboard.press('Escape');
+  assert.equal(await sichtbar(page, '#mnu_Datei_menue'), false);
+  assert.equal(await fokus(page), 'txt_X1_0');
+  await taste(page, 'Alt+D');
+  await page.keyboard.press('e');
   assert.equal(await sichtbar(page, '#fenster'), false);
   assert.equal(await sichtbar(page, '#ende button'), true);
   await kontext.close();
@@ -360,5 +383,233 @@ test('the rays land on the desktop\'s pixels in the desktop\'s colours', async (
   assert.deepEqual(ergebnis.groesse, [930, 570, 930, 570]);
   assert.ok(ergebnis.strahlen > 1000, `only ${ergebnis.strahlen} ray pixels`);
   assert.deepEqual(ergebnis.abweichend, []);
+  await kontext.close();
+});
+
+// Everything a user must reach: inside the page, nothing to scroll sideways.
+async function allesErreichbar(page) {
+  return page.evaluate(() => {
+    const breite = document.documentElement.clientWidth;
+    const aussen = [];
+    for (const el of document.querySelectorAll('#steuerung input, #steuerung .schalter, #menue > .menuepunkt')) {
+      if (!el.getClientRects().length) continue;
+      const r = el.getBoundingClientRect();
+      if (r.left < 0 || r.right > breite + 0.5) aussen.push(el.id || el.closest('[id]').id);
+    }
+    const rollen = [document.scrollingElement, document.getElementById('bereich')]
+      .map((e) => e.scrollWidth - e.clientWidth);
+    return { aussen, rollen };
+  });
+}
+
+test('on a phone, a tablet and zoomed to 200 %: the controls flow in rows above the drawing', async (t) => {
+  const faelle = [
+    { name: 'phone 390 x 844', breite: 390, hoehe: 844 - MENUE, dichte: 3, touch: true },
+    { name: 'tablet 1024 x 768', breite: 1024, hoehe: 768 - MENUE, dichte: 1, touch: true },
+    // A 930 x 620 window at 200 %: half as many CSS pixels, each twice as large.
+    { name: 'page zoom 200 %', breite: 465, hoehe: 310 - MENUE, dichte: 2, touch: false },
+    // The narrowest page still to work.
+    { name: '320 wide', breite: 320, hoehe: 560, dichte: 2, touch: false },
+  ];
+  for (const f of faelle) {
+    await t.test(f.name, async () => {
+      const { page, kontext, fehler } = await oeffnen({ ...f, b: f.touch ? fingerBrowser : browser });
+      assert.equal(await page.evaluate(() => document.documentElement.className.trim()), f.touch ? 'fluss beruehrung' : 'fluss');
+      assert.deepEqual(await allesErreichbar(page), { aussen: [], rollen: [0, 0] });
+      // Each box under the word of its heading, in keyboard order, the
+      // drawing below them all and never taller than wide.
+      const l = await page.evaluate(() => {
+        const r = (el) => el.getBoundingClientRect();
+        const felder = [...document.querySelectorAll('.feld')].filter((e) => e.getClientRects().length);
+        const steuerung = r(document.getElementById('steuerung'));
+        const zeichnung = r(document.getElementById('zeichnung'));
+        return {
+          koepfe: felder.map((e) => [e.querySelector('.kopfwort').textContent, e.querySelector('input').id]),
+          ueber: felder.every((e) => r(e.querySelector('.kopfwort')).bottom <= r(e.querySelector('input')).top + 0.5),
+          reihe: [...document.querySelectorAll('#steuerung input')].filter((e) => e.getClientRects().length)
+            .map((e) => e.closest('[id]').id),
+          zeichnung: [zeichnung.top >= steuerung.bottom, zeichnung.height <= zeichnung.width + 0.5, zeichnung.height > 100],
+          kleinste: Math.min(...[...document.querySelectorAll('#steuerung input[type="text"], #steuerung .schalter, #menue > .menuepunkt')]
+            .filter((e) => e.getClientRects().length).map((e) => Math.min(r(e).width, r(e).height))),
+        };
+      });
+      assert.deepEqual(l.koepfe, [['Ort', 'txt_X1_0'], ['r 1', 'txt_R1_a'], ['r 2', 'txt_R1_b'], ['n', 'txt_n1'],
+        ['max x', 'txt_Nmax'], ['Dicke +', 'txt_d1_plus']]);
+      assert.equal(l.ueber, true);
+      assert.deepEqual(l.reihe, ['txt_X1_0', 'txt_R1_a', 'txt_R1_b', 'txt_n1', 'txt_Nmax', 'txt_d1_plus', 'opt_fokus',
+        'opt_abbildung', 'chk_licht']);
+      assert.deepEqual(l.zeichnung, [true, true, true]);
+      // A finger needs 44 CSS pixels each way; a mouse on a zoomed page gets
+      // the design's sizes, twice as large on the screen.
+      assert.ok(f.touch ? l.kleinste >= 44 : l.kleinste >= 15, `smallest control ${l.kleinste}`);
+
+      // The keyboard reaches every control without moving the page sideways.
+      for (let i = 0; i < 9; ++i) {
+        await page.keyboard.press('Tab');
+        const [links, rechts, x] = await page.evaluate(() => {
+          const r = document.activeElement.getBoundingClientRect();
+          return [r.left, r.right, document.getElementById('bereich').scrollLeft + window.scrollX];
+        });
+        assert.ok(links >= 0 && rechts <= f.breite && x === 0, `Tab ${i}: ${links}..${rechts}, scrolled ${x}`);
+      }
+      // The message box and the info panel fit the page; the panel scrolls
+      // inside itself, its close button and its OK always reachable.
+      await page.click('#opt_abbildung');
+      await eintippen(page, 'txt_ort', 'x');
+      await page.keyboard.press('Tab');
+      await meldungAbwarten(page);
+      const m = await page.$eval('#meldung', (e) => e.getBoundingClientRect().toJSON());
+      assert.ok(m.left >= 0 && m.right <= f.breite && m.bottom <= f.hoehe + MENUE, JSON.stringify(m));
+      await page.keyboard.press('Enter');
+      await meldungZu(page);
+      await page.click('#mnu_info');
+      await page.waitForSelector('#info');
+      const info = await page.evaluate(() => {
+        const innen = (el, rahmen) => {
+          const r = el.getBoundingClientRect();
+          return r.left >= rahmen.left - 0.5 && r.right <= rahmen.right + 0.5 && r.top >= rahmen.top - 0.5 &&
+            r.bottom <= rahmen.bottom + 0.5;
+        };
+        const seite = { left: 0, top: 0, right: innerWidth, bottom: innerHeight };
+        const ok = document.querySelector('#info [data-name="cmd_ok"]');
+        const zu = document.querySelector('#info .schliessen');
+        const vorher = innen(document.getElementById('info'), seite) && innen(zu, seite);
+        ok.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+        return [vorher, innen(ok, document.querySelector('#info .rollen').getBoundingClientRect()),
+          Math.min(zu.getBoundingClientRect().width, zu.getBoundingClientRect().height)];
+      });
+      assert.deepEqual(info.slice(0, 2), [true, true]);
+      assert.ok(info[2] >= (f.touch ? 44 : 18), `close button ${info[2]}`);
+      await page.click('#info .schliessen');
+      assert.equal(await anzahl(page, '#info'), 0);
+      assert.deepEqual(fehler, []);
+      if (f.name.startsWith('phone') && process.env.VANDREL_FOTO) {
+        await page.screenshot({ path: process.env.VANDREL_FOTO });
+      }
+      await kontext.close();
+    });
+  }
+});
+
+test('on a touch screen: a numeric keyboard, Enter moves on, a box left for nothing takes its value, a finger moves the readout', async () => {
+  const { page, kontext } = await oeffnen({ breite: 390, hoehe: 844 - MENUE, dichte: 3, touch: true, b: fingerBrowser });
+  assert.deepEqual(await page.$eval('#txt_R1_a', (e) => [e.inputMode, e.enterKeyHint]), ['decimal', 'next']);
+  const tippen = async (sel) => page.touchscreen.tap(...(await mitte(page, sel)));
+  // The keyboard's Enter: on to the next box, as Tab, which ends the entry.
+  await tippen('#txt_R1_a');
+  await page.$eval('#txt_R1_a', (e) => e.select());
+  await page.keyboard.type('40');
+  let vorher = await neuzeichnungen(page);
+  await page.keyboard.press('Enter');
+  assert.equal(await fokus(page), 'txt_R1_b');
+  assert.equal(await neuzeichnungen(page), vorher + 1);
+  // The keyboard closed: the box loses the focus to nothing.
+  await page.keyboard.type('45');
+  vorher = await neuzeichnungen(page);
+  await page.evaluate(() => document.activeElement.blur());
+  assert.equal(await neuzeichnungen(page), vorher + 1);
+  // A tap on the drawing; coming back to the box takes nothing over twice.
+  await tippen('#txt_n1');
+  await page.$eval('#txt_n1', (e) => e.select());
+  await page.keyboard.type('1,6');
+  vorher = await neuzeichnungen(page);
+  await tippen('#grafik');
+  assert.equal(await neuzeichnungen(page), vorher + 1);
+  await tippen('#txt_n1');
+  await tippen('#txt_Nmax');
+  assert.equal(await neuzeichnungen(page), vorher + 2);
+  assert.deepEqual(await page.$$eval('#txt_R1_a, #txt_R1_b, #txt_n1', (l) => l.map((e) => e.value)), ['40', '45', '1,6']);
+
+  // A finger dragged over the drawing: the readout follows it.
+  const g = await page.$eval('#grafik', (e) => e.getBoundingClientRect().toJSON());
+  const ablesen = () => page.$eval('#lbl_cursor_position', (e) => e.textContent);
+  await page.touchscreen.touchStart(g.x + g.width * 0.3, g.y + g.height / 2);
+  const a = await ablesen();
+  await page.touchscreen.touchMove(g.x + g.width * 0.6, g.y + g.height / 3);
+  const b = await ablesen();
+  await page.touchscreen.touchEnd();
+  assert.match(a, /^x = \d+,\d {5}y = -?\d+,\d$/);
+  assert.match(b, /^x = \d+,\d {5}y = -?\d+,\d$/);
+  assert.notEqual(a, b);
+  assert.equal(await page.evaluate(() => scrollY + document.getElementById('bereich').scrollTop), 0);
+  await kontext.close();
+});
+
+test('a scene in the link: taken over as typed, a bad value shows "Unfug !", the address follows', async (t) => {
+  const { page, kontext } = await oeffnen({ adresse: httpAdresse + '?r1=40&n=x&dicke=10&abbildung&strahlen&objekt-ort=20&utm=1', ablesen: true });
+  // The value that fails stops the rest until its message is closed.
+  assert.equal((await meldungAbwarten(page)).text, 'Unfug !');
+  assert.equal(await wert(page, '#txt_d1_plus'), '0');
+  await page.keyboard.press('Enter');
+  await meldungZu(page);
+  const szene = () => page.$$eval('input', (l) => l.map((e) => (e.type === 'text' ? e.value : e.checked)));
+  const erwartet = ['50', '40', '35', '1,5', '150', '10', false, true, '20', '10', true];
+  assert.deepEqual(await szene(), erwartet);
+  assert.equal(await page.evaluate(() => location.search), '?r1=40&dicke=10&objekt-ort=20&abbildung&strahlen');
+  const verlauf = await page.evaluate(() => history.length);
+  await eintippen(page, 'txt_n1', '1.7');
+  await page.keyboard.press('Tab');
+  await page.click('#chk_licht');
+  assert.equal(await page.evaluate(() => location.search), '?r1=40&n=1.7&dicke=10&objekt-ort=20&abbildung');
+  assert.equal(await page.evaluate(() => history.length), verlauf);
+  // A reload keeps the scene.
+  await page.reload();
+  await page.waitForSelector('html[data-bereit="1"]');
+  erwartet[3] = '1.7';
+  erwartet[10] = false;
+  assert.deepEqual(await szene(), erwartet);
+  // "Link kopieren" puts that address on the clipboard.
+  await page.bringToFront();
+  await page.click('#mnu_Datei');
+  await page.click('#mnu_link');
+  assert.equal((await meldungAbwarten(page)).text, 'Link in Zwischenablage');
+  assert.equal(await page.evaluate(() => navigator.clipboard.readText()), await page.evaluate(() => location.href));
+  await page.keyboard.press('Enter');
+  await kontext.close();
+});
+
+test('for screen readers: reading order, the menu, the drawing described after each redraw, the readout, the formulas', async (t) => {
+  const { page, kontext } = await oeffnen();
+  // The open menu has its highlighted item focused.
+  await taste(page, 'Alt+D');
+  assert.equal(await fokus(page), 'mnu_copy');
+  await page.keyboard.press('ArrowDown');
+  assert.equal(await fokus(page), 'mnu_link');
+  await page.keyboard.press('Escape');
+  assert.equal(await fokus(page), 'txt_X1_0');
+  const text = () => page.$eval('#grafik_text', (e) => e.textContent);
+  assert.equal(await page.$eval('#grafik_text', (e) => e.getAttribute('aria-live')), 'polite');
+  assert.equal(await text(), 'Fokus. Brennpunkte der dicken Linse: F bei x = 12,2, F\' bei x = 85,7. Keine Lichtstrahlen gezeichnet.');
+  await page.click('#chk_licht');
+  assert.match(await text(), /^Fokus\. .* 12 Lichtstrahlen gezeichnet\.$/);
+  await page.click('#opt_abbildung');
+  await eintippen(page, 'txt_ort', '30');
+  await page.keyboard.press('Tab');
+  assert.match(await text(), /^Abbildung\. .* Gegenstand bei x = 30,0, Höhe 10,0\. Virtuelles Bild\. \d+ Lichtstrahlen gezeichnet\.$/);
+  await page.click('#mnu_info');
+  await page.waitForSelector('#info');
+  const formeln = await page.$$eval('#info img', (l) => l.map((e) => e.alt));
+  assert.ok(formeln.includes('f = r1 mal r2 durch ((n minus 1) mal (r1 plus r2))'), formeln.join('\n'));
+
+  await t.test('the accessibility tree', {
+    skip: FIREFOX && 'Firefox: WebDriver BiDi gives no accessibility tree',
+  }, async () => {
+    const baum = await page.accessibility.snapshot();
+    const knoten = [];
+    const gehen = (k) => {
+      knoten.push(k);
+      (k.children || []).forEach(gehen);
+    };
+    gehen(baum);
+    const steuer = knoten.filter((k) => ['textbox', 'radio', 'checkbox'].includes(k.role)).map((k) => k.name);
+    assert.deepEqual(steuer.map((n) => n.split(' (')[0]), ['Linse: Ort', 'Linse: r 1', 'Linse: r 2', 'Linse: n', 'max x',
+      'Linse: Dicke +', 'Fokus', 'Abbildung', 'Objekt: Ort', 'Objekt: H\u00f6he', 'Lichtstrahlen']);
+    const grafik = knoten.find((k) => k.role === 'image' && k.name === 'Grafik');
+    assert.match(grafik.description, /^Abbildung\. .* Virtuelles Bild\. .* Die Linse mit den Hauptebenen/);
+    assert.ok(knoten.some((k) => k.role === 'status' && k.name === 'Cursorposition'));
+    const bilder = knoten.filter((k) => k.role === 'image' && k.name.includes(' durch ')).map((k) => k.name);
+    assert.equal(bilder.length, 4);
+    assert.ok(knoten.some((k) => k.role === 'button' && k.name === 'OK' && k.focused));
+  });
   await kontext.close();
 });
