@@ -36,7 +36,8 @@ let httpAdresse;
 
 // The plain static server of scripts/web, in miniature; closeAllConnections
 // cuts the network for the page.
-async function serverStarten() {
+// umschreiben(name, text) may change a text file on its way out.
+async function serverStarten(umschreiben = null) {
   const s = http.createServer((req, res) => {
     const datei = path.join(SEITE, decodeURIComponent(new URL(req.url, 'http://x').pathname).replace(/\/$/, '/index.html'));
     if (!datei.startsWith(SEITE) || !fs.existsSync(datei)) {
@@ -46,7 +47,8 @@ async function serverStarten() {
     const typ = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.png': 'image/png',
       '.webmanifest': 'application/manifest+json' };
     res.writeHead(200, { 'Content-Type': typ[path.extname(datei)] || 'application/octet-stream' });
-    fs.createReadStream(datei).pipe(res);
+    if (umschreiben && datei.endsWith('.js')) res.end(umschreiben(path.basename(datei), fs.readFileSync(datei, 'utf8')));
+    else fs.createReadStream(datei).pipe(res);
   });
   await new Promise((ok) => s.listen(0, '127.0.0.1', ok));
   return s;
@@ -612,4 +614,52 @@ test('for screen readers: reading order, the menu, the drawing described after e
     assert.ok(knoten.some((k) => k.role === 'button' && k.name === 'OK' && k.focused));
   });
   await kontext.close();
+});
+
+test('installable, and after one visit working without the network; a new build replaces the cache', async (t) => {
+  let neuerBau = false;
+  const eigener = await serverStarten((name, text) => (neuerBau && name === 'dienst.js'
+    ? text.replace(/vandrel-[0-9a-f]+/, 'vandrel-neuer-bau') : text));
+  const adresse = `http://127.0.0.1:${eigener.address().port}/`;
+  // Not a private context: Chromium installs no page from one.
+  const page = await browser.newPage();
+  try {
+    const fehler = [];
+    page.on('pageerror', (e) => fehler.push(e.message));
+    await page.goto(adresse + '?r1=40');
+    await page.waitForSelector('html[data-bereit="1"]');
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    const caches = () => page.evaluate(() => window.caches.keys());
+    assert.deepEqual((await caches()).map((n) => /^vandrel-[0-9a-f]{16}$/.test(n)), [true]);
+
+    await t.test('no installability error', {
+      skip: FIREFOX && 'Firefox: the installability check is Chromium\'s DevTools call (Page.getInstallabilityErrors)',
+    }, async () => {
+      const cdp = await page.createCDPSession();
+      assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+      const { errors } = await cdp.send('Page.getAppManifest');
+      assert.deepEqual(errors, []);
+      await cdp.detach();
+    });
+
+    // The next build's worker takes over and leaves only its own cache.
+    neuerBau = true;
+    await page.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.update()));
+    await page.waitForFunction(() => window.caches.keys().then((n) => n.join() === 'vandrel-neuer-bau'), { polling: 100 });
+
+    // The network cut: the server gone, the page reloaded from the cache.
+    await new Promise((ok) => {
+      eigener.close(ok);
+      eigener.closeAllConnections();
+    });
+    await assert.rejects(fetch(adresse));
+    await page.reload();
+    await page.waitForSelector('html[data-bereit="1"]');
+    assert.equal(await wert(page, '#txt_R1_a'), '40');
+    assert.ok(await neuzeichnungen(page) > 0);
+    assert.deepEqual(fehler, []);
+  } finally {
+    await page.close();
+    eigener.close();
+  }
 });
