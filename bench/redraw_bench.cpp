@@ -1,5 +1,6 @@
 // Cost of one full redraw into the window's picture, and of its ray part
 // compared with the bare march of the same rays.
+#include "form/messwerte.h"
 #include "lens/module1.h"
 #include "ui/bild_flaeche.h"
 #include "render/formular.h"
@@ -87,7 +88,11 @@ void strahlenbuendel(Zeichenflaeche& f)
     }
 }
 
-void neuzeichnen(benchmark::State& state, int nmax, double radius, bool abbildung, int breite, int hoehe)
+// With the measured-values window open, each redraw is followed by the
+// core's values for it; the window draws its chart when it paints
+// (BM_Kennlinie).
+void neuzeichnen(benchmark::State& state, int nmax, double radius, bool abbildung, int breite, int hoehe,
+                 bool messwerte = false)
 {
     szene_setzen(nmax, radius);
     BildFlaeche f;
@@ -95,6 +100,10 @@ void neuzeichnen(benchmark::State& state, int nmax, double radius, bool abbildun
     Attrappe form(f, abbildung);
     for (auto _ : state) {
         Form_Resize(form);
+        if (messwerte) {
+            const Messbericht b = messbericht();
+            benchmark::DoNotOptimize(b.gruppen.data());
+        }
         benchmark::DoNotOptimize(f.Image().constBits());
     }
 }
@@ -102,6 +111,14 @@ void neuzeichnen(benchmark::State& state, int nmax, double radius, bool abbildun
 void BM_Neuzeichnen_Start(benchmark::State& state)
 {
     neuzeichnen(state, 150, 0, false, 930, 570);
+}
+void BM_Neuzeichnen_Start_Messwerte(benchmark::State& state)
+{
+    neuzeichnen(state, 150, 0, state.range(0) != 0, 930, 570, true);
+}
+void BM_Neuzeichnen_Start_Abbildung(benchmark::State& state)
+{
+    neuzeichnen(state, 150, 0, true, 930, 570);
 }
 // Arguments: width, height of the picture; radius of both surfaces (0 the start-up lens).
 void BM_Neuzeichnen_Nmax800_Fokus(benchmark::State& state)
@@ -148,6 +165,23 @@ void BM_Neuzeichnen_nach_Kopie(benchmark::State& state)
     }
 }
 
+// The chart of the measured-values window for the start-up beam.
+void BM_Kennlinie(benchmark::State& state)
+{
+    szene_setzen(150);
+    BildFlaeche f;
+    flaeche_vorbereiten(f, 930, 570);
+    Attrappe form(f, false);
+    Form_Resize(form);
+    const Messbericht b = messbericht();
+    BildFlaeche kennlinie;
+    kennlinie.groesse_setzen(QSize(kennlinie_breite, kennlinie_hoehe));
+    for (auto _ : state) {
+        kennlinie_zeichnen(kennlinie, b.kennlinie);
+        benchmark::DoNotOptimize(kennlinie.Image().constBits());
+    }
+}
+
 // The same beam, every point only stored.
 void BM_Strahlen_Marsch(benchmark::State& state)
 {
@@ -166,6 +200,9 @@ void BM_Strahlen_Marsch(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BM_Neuzeichnen_Start)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Neuzeichnen_Start_Abbildung)->Unit(benchmark::kMillisecond);
+// Argument: 0 focus, 1 imaging.
+BENCHMARK(BM_Neuzeichnen_Start_Messwerte)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Neuzeichnen_Nmax800_Fokus)
     ->Args({930, 570, 0})
     ->Args({930, 570, 10000})
@@ -177,6 +214,7 @@ BENCHMARK(BM_Neuzeichnen_Nmax800_Abbildung)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Neuzeichnen_nach_Kopie)->Args({3840, 2160})->Args({8000, 6000})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Strahlen_Bild)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Kennlinie)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Strahlen_Marsch)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)

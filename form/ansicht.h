@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+struct Messbericht;
+
 // The eight entry boxes, in tab order.
 enum class Box { X1_0, R1_a, R1_b, n1, Nmax, d1_plus, ort, hoehe };
 inline constexpr int box_anzahl = 8;
@@ -33,6 +35,15 @@ public:
     // only when the picture arrived there.
     virtual void Clipboard_Bild(std::function<void(bool)> fertig) = 0;
     virtual void frm_info_Show() = 0;
+    // The measured-values window: created on first use, not modal, brought
+    // to the front when it is open. The front end reports its closing
+    // (OK or frame) to GrafikKern::frm_messwerte_Unload.
+    virtual void frm_messwerte_Show() = 0;
+    // Shows these values in the open measured-values window.
+    virtual void Messwerte_zeigen(const Messbericht& bericht) = 0;
+    // Clears the clipboard and puts the text on it; fertig(true) only when
+    // the text arrived there.
+    virtual void Clipboard_Text(const std::string& text, std::function<void(bool)> fertig) = 0;
     // Ends the program at once.
     virtual void End() = 0;
     // The picture changed (also when a redraw stopped half-way): show it.

@@ -1,34 +1,35 @@
 #include "form/beschreibung.h"
 
 #include "form/zahltext.h"
-#include "lens/module1.h"
-#include "render/szene.h"
+#include "render/messung.h"
 
-std::string grafik_beschreibung(const Formular& form)
+#include <cmath>
+
+std::string grafik_beschreibung()
 {
-    if (!gezeichnet.grafik) {
+    const Messung_t& g = Messung;
+    if (g.stand != Messung_t::Stand::gezeichnet) {
         return "Keine Grafik: die Zeichenfl\u00e4che ist zu klein.";
     }
-    const Module1_t& m = Module1;
-    const bool abbildung = form.opt_abbildung_Value() == True;
-    std::string text = abbildung ? "Abbildung." : "Fokus.";
+    const Module1_t& m = g.szene;
+    std::string text = g.abbildung ? "Abbildung." : "Fokus.";
     text += " Brennpunkte der dicken Linse: F bei x = " + zahl_eine_stelle(m.xF1) + ", F' bei x = " +
             zahl_eine_stelle(m.xF2) + ".";
-    if (abbildung) {
+    if (g.abbildung) {
         text += " Gegenstand bei x = " + zahl_eine_stelle(m.obj_ort) + ", H\u00f6he " + zahl_eine_stelle(m.obj_h) + ".";
-        if (gezeichnet.virtuell) {
-            text += " Virtuelles Bild.";
-        } else if (gezeichnet.bild) {
-            text += " Bild bei x = " + zahl_eine_stelle(gezeichnet.bild_ort);
+        if (!std::isfinite(g.bild_ort)) {
+            text += " Kein Bild: der Gegenstand steht im Brennpunkt F.";
+        } else {
+            text += (g.virtuell ? " Virtuelles Bild bei x = " : " Bild bei x = ") + zahl_eine_stelle(g.bild_ort);
             // The image stands where the lens equation puts it, which may be
             // past either end of the drawing.
-            if (gezeichnet.bild_ort > double(m.Nmax) || gezeichnet.bild_ort < 0) {
+            if (g.bild_ort > double(m.Nmax) || g.bild_ort < 0) {
                 text += ", au\u00dferhalb der Grafik";
             }
             text += ".";
         }
     }
-    const int n = gezeichnet.strahlen;
+    const std::size_t n = g.strahlen.size();
     if (n == 0) {
         text += " Keine Lichtstrahlen gezeichnet.";
     } else {

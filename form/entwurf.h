@@ -60,6 +60,7 @@ inline constexpr const char* mnu_copy = "&Kopieren";
 // The browser page's only: puts its address, which holds the scene, on the clipboard.
 inline constexpr const char* mnu_link = "&Link kopieren";
 inline constexpr const char* mnu_Ende = "&Ende";
+inline constexpr const char* mnu_messwerte = "&Messwerte";
 inline constexpr const char* mnu_info = "&Info";
 
 }  // namespace entwurf

@@ -1,6 +1,7 @@
 #include "form/grafik_kern.h"
 
 #include "form/beschreibung.h"
+#include "form/messwerte.h"
 #include "form/zahltext.h"
 #include "lens/module1.h"
 #include "render/szene.h"
@@ -13,6 +14,8 @@ namespace {
 const std::string unfug = "Unfug !";
 const std::string kopiert = "Grafik in Zwischenablage";
 const std::string nicht_kopiert = "Grafik konnte nicht in die Zwischenablage gelegt werden";
+const std::string werte_kopiert = "Messwerte in Zwischenablage";
+const std::string werte_nicht_kopiert = "Messwerte konnten nicht in die Zwischenablage gelegt werden";
 const std::string link_in_ablage = "Link in Zwischenablage";
 const std::string link_nicht_in_ablage = "Link konnte nicht in die Zwischenablage gelegt werden";
 
@@ -39,13 +42,28 @@ void GrafikKern::Form_Load()
 void GrafikKern::Form_Resize()
 {
     ++neuzeichnungen_;
-    // Whatever was drawn before an error is shown as well.
-    struct Zeigen {
-        Ansicht& a;
-        ~Zeigen() { a.Refresh(); }
-    } zeigen{ansicht_};
-    ::Form_Resize(ansicht_);
-    ansicht_.Grafik_Beschreibung(grafik_beschreibung(ansicht_));
+    // Whatever was drawn before an error is shown as well, and the values
+    // say that the redraw failed.
+    try {
+        ::Form_Resize(ansicht_);
+    } catch (...) {
+        nach_dem_zeichnen();
+        throw;
+    }
+    nach_dem_zeichnen();
+}
+
+void GrafikKern::nach_dem_zeichnen()
+{
+    ansicht_.Refresh();
+    // The description only of a redraw that finished: a failed one leaves
+    // the picture, and what is said of it, as far as they were.
+    if (Messung.stand != Messung_t::Stand::abgebrochen) {
+        ansicht_.Grafik_Beschreibung(grafik_beschreibung());
+    }
+    if (messwerte_offen_) {
+        ansicht_.Messwerte_zeigen(messbericht());
+    }
 }
 
 void GrafikKern::neu_zeichnen()
@@ -277,6 +295,26 @@ void GrafikKern::mnu_Ende_Click()
 void GrafikKern::mnu_info_Click()
 {
     ansicht_.frm_info_Show();
+}
+
+void GrafikKern::mnu_messwerte_Click()
+{
+    ansicht_.frm_messwerte_Show();
+    messwerte_offen_ = true;
+    // The values of the picture on the screen, until the next redraw.
+    ansicht_.Messwerte_zeigen(messbericht());
+}
+
+void GrafikKern::frm_messwerte_Unload()
+{
+    messwerte_offen_ = false;
+}
+
+void GrafikKern::cmd_messwerte_kopieren_Click()
+{
+    ansicht_.Clipboard_Text(messbericht().text(), [this](bool angekommen) {
+        ansicht_.MsgBox(angekommen ? werte_kopiert : werte_nicht_kopiert, {});
+    });
 }
 
 void GrafikKern::link_kopiert(bool angekommen)

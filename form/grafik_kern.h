@@ -38,6 +38,13 @@ public:
     void mnu_copy_Click();
     void mnu_Ende_Click();
     void mnu_info_Click();
+    // The measured-values window: opened from the menu, it follows every
+    // redraw until it is closed.
+    void mnu_messwerte_Click();
+    void frm_messwerte_Unload();
+    // Its "Kopieren": the values as tab-separated text.
+    void cmd_messwerte_kopieren_Click();
+    bool messwerte_offen() const { return messwerte_offen_; }
     // The page's "Link kopieren" has put (or failed to put) the address on
     // the clipboard: says which, as the copy of the drawing does.
     void link_kopiert(bool angekommen);
@@ -50,6 +57,9 @@ private:
     void eingabe(Box box, Schritte schritte, Fehlerpfad fehlerpfad);
     void radius_eingabe(Box box, double& radius);
 
+    void nach_dem_zeichnen();
+
     Ansicht& ansicht_;
     int neuzeichnungen_ = 0;
+    bool messwerte_offen_ = false;
 };

@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+Messung_t Messung;
+
 namespace {
 
 Module1_t& m = Module1;
@@ -131,12 +133,14 @@ void fokus_strahlen(Formular& form, Zeichenflaeche& f)
 {
     const bool fokus = form.opt_fokus_Value() == True;
     const bool licht = form.chk_licht_Value() == 1;
+    Messung.fokus = fokus;
+    Messung.licht = licht;
     if (!(fokus && licht)) {
         return;
     }
     const double grenze = 18, schritt = 3;
     for (double y0 = 3; y0 <= grenze; y0 = pruefe(y0 + schritt)) {
-        strahl_verfolgen(f, 0, y0, 0, true);
+        Messung.strahlen.push_back(strahl_verfolgen(f, 0, y0, 0, true));
     }
 }
 
@@ -147,6 +151,8 @@ void strahlenfaecher(Formular& form, Zeichenflaeche& f)
     if (form.chk_licht_Value() != 1) {
         return;
     }
+    // Each ray notes its height where it passes the real image's plane.
+    const double ebene = Messung.virtuell ? kein_wert : Messung.bild_ort;
     const double abstand = pruefe(std::abs(pruefe(m.xF1 - m.obj_ort)));
     const double hub = pruefe(m.obj_h * 0.05);
     double grenze = 0, schritt = 0;
@@ -160,12 +166,32 @@ void strahlenfaecher(Formular& form, Zeichenflaeche& f)
     if (schritt == 0) {
         // A flat object (or a rise below the smallest Double) gives no fan:
         // the one ray along the axis, wherever the object stands.
-        strahl_verfolgen(f, m.obj_ort, m.obj_h, 0, false);
+        Messung.strahlen.push_back(strahl_verfolgen(f, m.obj_ort, m.obj_h, 0, false, ebene));
         return;
     }
     for (double dy0 = 0; dy0 >= grenze; dy0 = pruefe(dy0 + schritt)) {
-        strahl_verfolgen(f, m.obj_ort, m.obj_h, dy0, false);
+        Messung.strahlen.push_back(strahl_verfolgen(f, m.obj_ort, m.obj_h, dy0, false, ebene));
     }
+}
+
+// The virtual image is not drawn, but its numbers are those of the same
+// lens equation: b < 0 and an upright image. Computed without the fault
+// test, which only drawing needs: an object exactly at F has its image at
+// infinity, noted as such, and the redraw goes on as before.
+void virtuelles_bild_messen(double f_bild, double obj_ort, double obj_h)
+{
+    Messung.virtuell = true;
+    const double g = m.xH1 - obj_ort;
+    Messung.g = g;
+    if (f_bild - g == 0) {
+        Messung.b = Messung.bild_ort = Messung.bild_h = Messung.beta = INFINITY;
+        return;
+    }
+    Messung.b = f_bild * -g / (f_bild - g);
+    Messung.bild_ort = m.xH2 + Messung.b;
+    // -b/g, also where g is 0; upright for g < f or f < 0.
+    Messung.beta = f_bild / (f_bild - g);
+    Messung.bild_h = Messung.beta * obj_h;
 }
 
 // Object, image or the notice of a virtual image, the construction rays, then the fan.
@@ -174,6 +200,7 @@ void abbildung_zeichnen(Formular& form, Zeichenflaeche& f)
     if (form.opt_abbildung_Value() != True) {
         return;
     }
+    Messung.abbildung = true;
     const double obj_ort = m.obj_ort, obj_h = m.obj_h;
 
     f.DrawWidth = 1;
@@ -190,15 +217,18 @@ void abbildung_zeichnen(Formular& form, Zeichenflaeche& f)
     const double f_bild = pruefe(m.xF2 - m.xH2);
     if (obj_ort >= m.xF1 || f_bild < 0) {
         form.lbl_virtuell_Visible(true);
-        gezeichnet.virtuell = true;
+        virtuelles_bild_messen(f_bild, obj_ort, obj_h);
     } else {
         const double g = pruefe(m.xH1 - obj_ort);
         const double b = pruefe(pruefe(f_bild * -g) / pruefe(f_bild - g));
         const double bild_ort = pruefe(m.xH2 + b);
-        gezeichnet.bild = true;
-        gezeichnet.bild_ort = bild_ort;
         const double bild_h = -std::abs(pruefe(pruefe(pruefe(m.xH1 - m.xF1) * obj_h) /
                                                  pruefe(m.xF1 - obj_ort)));
+        Messung.g = g;
+        Messung.b = b;
+        Messung.bild_ort = bild_ort;
+        Messung.bild_h = bild_h;
+        Messung.beta = -b / g;  // g > f > 0 here
 
         f.DrawWidth = 1;
         f.DrawStyle = strich_punkt_punkt;
@@ -247,13 +277,16 @@ void skalieren(Zeichenflaeche& flaeche)
     flaeche.Scale(x1, y1, x2, y2);
 }
 
-Gezeichnet gezeichnet;
-
 void Form_Resize(Formular& form)
 {
     Zeichenflaeche& f = form.flaeche();
     fp_status_loeschen();
-    gezeichnet = {};
+
+    // Until the redraw has run through, its measurements count as failed.
+    Messung.stand = Messung_t::Stand::abgebrochen;
+    Messung.fokus = Messung.abbildung = Messung.licht = Messung.virtuell = false;
+    Messung.g = Messung.b = Messung.bild_ort = Messung.bild_h = Messung.beta = kein_wert;
+    Messung.strahlen.clear();
 
     linse_berechnen();  // a failure here leaves the previous picture untouched
     f.Cls();
@@ -264,6 +297,7 @@ void Form_Resize(Formular& form)
     m.y_max = 20;
     m.y_min = -20;
 
+    Messung.stand = Messung_t::Stand::nicht_gezeichnet;
     if (f.WindowState() == 1) {
         return;
     }
@@ -273,11 +307,13 @@ void Form_Resize(Formular& form)
     if (f.Height() < 1000) {
         return;
     }
+    Messung.stand = Messung_t::Stand::abgebrochen;
 
     skalieren(f);
-    gezeichnet.grafik = true;
     rahmen_zeichnen(f);
     linse_zeichnen(f);
     fokus_strahlen(form, f);
     abbildung_zeichnen(form, f);
+    Messung.szene = m;
+    Messung.stand = Messung_t::Stand::gezeichnet;
 }

@@ -2,6 +2,7 @@
 // The one redraw of the main window and the ray tracer it uses.
 
 #include "formular.h"
+#include "messung.h"
 #include "zeichenflaeche.h"
 
 // Recalculates the lens and draws the whole scene onto the form's surface:
@@ -10,23 +11,16 @@
 // (Laufzeitfehler); what was drawn until then stays.
 void Form_Resize(Formular& form);
 
-// What the last redraw drew, for its description: reset by Form_Resize.
-struct Gezeichnet {
-    bool grafik = false;   // frame and lens drawn: the surface was large enough
-    int strahlen = 0;      // traced rays, a mirror image counted as a ray of its own
-    bool bild = false;     // a real image stands at bild_ort
-    bool virtuell = false; // the notice of a virtual image instead
-    double bild_ort = 0;
-};
-extern Gezeichnet gezeichnet;
-
 // Sets the world scale of the surface from the frame extents in Module1.
 void skalieren(Zeichenflaeche& flaeche);
 
 // Marches one ray from (x0, y0) with rise dy0 per step of 0.05 up to Nmax,
 // refracting it at both lens surfaces, and draws it (with its mirror image
 // about the axis when gespiegelt). The tracer state lives in Module1.
-void strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0, bool gespiegelt);
+// Returns what happened on the way: the first axis crossing, a total
+// reflection, the height at x = ebene (when given) and the last point.
+Strahlverlauf strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0, bool gespiegelt,
+                               double ebene = kein_wert);
 
 // Refracts Module1.dy at the surface the tracer flags name.
 void brechung();

@@ -37,9 +37,16 @@ void brechung()
     }
 }
 
-void strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0, bool gespiegelt)
+Strahlverlauf strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0, bool gespiegelt,
+                               double ebene)
 {
     Module1_t& m = Module1;
+    Strahlverlauf& verlauf = Messung.laufend;
+    verlauf = Strahlverlauf{};
+    verlauf.x0 = x0;
+    verlauf.y0 = y0;
+    verlauf.dy0 = dy0;
+    verlauf.ebene = ebene;
 
     m.ys = y0;
     m.dx = 0.05;
@@ -51,7 +58,6 @@ void strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0,
     m.totalreflexion = False;
 
     flaeche.DrawWidth = 1;
-    gezeichnet.strahlen += gespiegelt ? 2 : 1;
 
     // The lens does not change while a ray runs: its centres and squared
     // radii are read once.
@@ -62,7 +68,7 @@ void strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0,
     // Limit and step are taken once; the counter accumulates the step.
     const double grenze = m.Nmax;
     const double schritt = m.dx;
-    for (m.xs = x0; m.xs <= grenze; m.xs = pruefe(m.xs + schritt)) {
+    for (m.xs = verlauf.x0; m.xs <= grenze; m.xs = pruefe(m.xs + schritt)) {
         const double xs = m.xs;
         const double ys2 = pruefe(m.ys * m.ys);
 
@@ -85,9 +91,31 @@ void strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0,
             }
         }
 
-        if (!m.totalreflexion) {
-            m.ys = pruefe(m.ys + m.dy);
+        if (m.totalreflexion) {
+            if (verlauf.x_totalreflexion != verlauf.x_totalreflexion) {
+                verlauf.x_totalreflexion = xs;
+            }
+        } else {
+            const double y_vorher = m.ys;
+            m.ys = pruefe(y_vorher + m.dy);
             const double ys = m.ys;
+            // The events are read off the marched points themselves, between
+            // this point and the one before (a step back, or the start
+            // point): a change of the height's sign, and the first point at
+            // or past the plane. A height of exactly 0 counts as crossing
+            // with the next step, at the point where it was 0; a ray that
+            // starts on the axis has not crossed it.
+            if (std::signbit(ys) != std::signbit(y_vorher)) {
+                if (verlauf.x_achse != verlauf.x_achse && !(y_vorher == 0 && xs == verlauf.x0)) {
+                    const double x_vorher = xs == verlauf.x0 ? xs : xs - schritt;
+                    verlauf.x_achse = x_vorher + (xs - x_vorher) * y_vorher / (y_vorher - ys);
+                }
+            }
+            if (xs >= verlauf.ebene && verlauf.y_ebene != verlauf.y_ebene) {
+                const double x_vorher = xs == verlauf.x0 ? xs : xs - schritt;
+                verlauf.y_ebene =
+                    xs == x_vorher ? ys : y_vorher + (ys - y_vorher) * (verlauf.ebene - x_vorher) / (xs - x_vorher);
+            }
             if (m.im_glas) {
                 flaeche.PSet(xs, ys, farbe::dunkelrot);
                 if (gespiegelt) {
@@ -101,4 +129,12 @@ void strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0,
             }
         }
     }
+    // The last point advanced: a step before the total reflection or the end
+    // of the range; none when the ray never moved.
+    const bool total = verlauf.x_totalreflexion == verlauf.x_totalreflexion;
+    if (verlauf.x0 <= grenze && !(total && verlauf.x_totalreflexion == verlauf.x0)) {
+        verlauf.x_ende = (total ? verlauf.x_totalreflexion : m.xs) - schritt;
+        verlauf.y_ende = m.ys;
+    }
+    return verlauf;
 }

@@ -16,7 +16,8 @@ namespace {
 
 struct Lauf {
     int rueckgabe = -1;
-    QString fehler;  // standard error
+    QString fehler;   // standard error
+    QString ausgabe;  // standard output
 };
 
 class BildExport : public ::testing::Test {
@@ -37,6 +38,7 @@ protected:
         }
         l.rueckgabe = p.exitCode();
         l.fehler = QString::fromLocal8Bit(p.readAllStandardError());
+        l.ausgabe = QString::fromUtf8(p.readAllStandardOutput());
         return l;
     }
     QString pfad(const char* name) const { return ordner.filePath(QString::fromLatin1(name)); }
@@ -108,6 +110,32 @@ TEST_F(BildExport, AnErrorWritesNothing)
     // The redraw draws nothing below 1000 twips a side: 66 pixels are 990.
     scheitert(pfad("x.png"), {QStringLiteral("--groesse"), QStringLiteral("66x570")});
     EXPECT_EQ(bild("x.png", {QStringLiteral("--groesse"), QStringLiteral("67x570")}).size(), QSize(67, 570));
+}
+
+TEST_F(BildExport, ValuesAloneOrBesideThePicture)
+{
+    const QString werte = QStringLiteral("--werte");
+    const Lauf fokus = starten({werte, QStringLiteral("--strahlen")});
+    EXPECT_EQ(fokus.rueckgabe, 0) << fokus.fehler.toStdString();
+    EXPECT_TRUE(fokus.ausgabe.contains(QStringLiteral("Brennpunkt F'\tx_F'\t85,69\n")));
+    EXPECT_TRUE(fokus.ausgabe.contains(QStringLiteral("\n3,00\t85,32\t-0,37\n")));
+    EXPECT_TRUE(QDir(ordner.path()).isEmpty());
+
+    const Lauf virtuell = starten({werte, QStringLiteral("--abbildung"), QStringLiteral("--objekt-ort=30")});
+    EXPECT_EQ(virtuell.rueckgabe, 0);
+    EXPECT_TRUE(virtuell.ausgabe.contains(QStringLiteral("Abbildungsmaßstab\tβ\t1,95\nBild\t\tvirtuell, aufrecht\n")));
+
+    // With a picture: the same values, and the picture is written.
+    const Lauf beides = starten({werte, QStringLiteral("--strahlen"), QStringLiteral("--bild"), pfad("b.png")});
+    EXPECT_EQ(beides.rueckgabe, 0);
+    EXPECT_EQ(beides.ausgabe, fokus.ausgabe);
+    EXPECT_EQ(QImage(pfad("b.png")).size(), QSize(930, 570));
+
+    // A scene that cannot be drawn: "Unfug !" on standard error, no values.
+    const Lauf unfug = starten({werte, QStringLiteral("--n"), QStringLiteral("1")});
+    EXPECT_EQ(unfug.rueckgabe, 1);
+    EXPECT_TRUE(unfug.fehler.contains(QStringLiteral("Unfug !"))) << unfug.fehler.toStdString();
+    EXPECT_TRUE(unfug.ausgabe.isEmpty());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "form/entwurf.h"
 #include "form/grafik_kern.h"
+#include "form/messwerte.h"
 #include "form/zahltext.h"
 #include "lens/module1.h"
 #include "render/aufzeichnung.h"
@@ -38,7 +39,9 @@ public:
     bool meldung_spaeter = false;  // keep the message open, as a page's dialog stays
     std::function<void()> offen;   // what runs when the open message is closed
     bool ablage_nimmt_an = true;
-    int kopiert = 0, info = 0, ende = 0, gezeigt = 0;
+    int kopiert = 0, info = 0, ende = 0, gezeigt = 0, messwerte_fenster = 0;
+    std::vector<std::string> messwerte;  // the text of each showing of the values
+    std::string ablage_text;
 
     Aufzeichnung& aufzeichnung() { return dynamic_cast<Aufzeichnung&>(*bild); }
     std::string& text(Box b) { return texte[static_cast<int>(b)]; }
@@ -89,6 +92,13 @@ public:
         fertig(ablage_nimmt_an);
     }
     void frm_info_Show() override { ++info; }
+    void frm_messwerte_Show() override { ++messwerte_fenster; }
+    void Messwerte_zeigen(const Messbericht& b) override { messwerte.push_back(b.text()); }
+    void Clipboard_Text(const std::string& t, std::function<void(bool)> fertig) override
+    {
+        ablage_text = t;
+        fertig(ablage_nimmt_an);
+    }
     void End() override { ++ende; }
     void Refresh() override { ++gezeigt; }
 };

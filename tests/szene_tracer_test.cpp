@@ -219,18 +219,22 @@ TEST_F(Tracer, BuendelSchneidetDieAchseHinterDerLinse)
 }
 
 // Where the traced ray from height y0, parallel to the axis, crosses it:
-// interpolated between the two drawn points whose heights change sign.
+// interpolated between the two drawn points whose heights change sign. The
+// tracer notes the same crossing as it marches.
 double achsenschnitt(double y0)
 {
     Mitschnitt s;
-    strahl_verfolgen(s, 0, y0, 0, false);
+    const Strahlverlauf v = strahl_verfolgen(s, 0, y0, 0, false);
     for (size_t i = 1; i < s.punkte.size(); ++i) {
         const Punkt& a = s.punkte[i - 1];
         const Punkt& b = s.punkte[i];
         if (a.ys > 0 && b.ys <= 0) {
-            return a.x + (b.x - a.x) * a.ys / (a.ys - b.ys);
+            const double x = a.x + (b.x - a.x) * a.ys / (a.ys - b.ys);
+            EXPECT_NEAR(v.x_achse, x, 1e-9);
+            return x;
         }
     }
+    ADD_FAILURE() << "no crossing from height " << y0;
     return NAN;
 }
 

@@ -2,6 +2,8 @@
 // cursor readout, clipboard, message boxes and its life cycle.
 #include "ui_grafik_hilfe.h"
 
+#include "ui/frm_messwerte.h"
+
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
@@ -196,7 +198,7 @@ TEST_F(Fenster, ScreenReadersHearWhatEachControlHolds)
 TEST_F(Fenster, MenuTree)
 {
     const QList<QAction*> oben = f->menuBar()->actions();
-    ASSERT_EQ(oben.size(), 2);
+    ASSERT_EQ(oben.size(), 3);
     EXPECT_EQ(oben[0]->text(), QStringLiteral("&Datei"));
     ASSERT_NE(oben[0]->menu(), nullptr);
     const QList<QAction*> datei = oben[0]->menu()->actions();
@@ -204,8 +206,10 @@ TEST_F(Fenster, MenuTree)
     EXPECT_EQ(datei[0]->text(), QStringLiteral("&Kopieren"));
     EXPECT_EQ(datei[1]->text(), QStringLiteral("&Ende"));
     EXPECT_TRUE(datei[0]->shortcut().isEmpty());
-    EXPECT_EQ(oben[1]->text(), QStringLiteral("&Info"));
+    EXPECT_EQ(oben[1]->text(), QStringLiteral("&Messwerte"));
     EXPECT_EQ(oben[1]->menu(), nullptr);  // acts on click
+    EXPECT_EQ(oben[2]->text(), QStringLiteral("&Info"));
+    EXPECT_EQ(oben[2]->menu(), nullptr);
 }
 
 TEST_F(Fenster, ModeSwitchesShowAndHideTheObjectInputs)
@@ -311,6 +315,53 @@ TEST_F(Fenster, CopyPutsThePictureOnTheClipboardAndConfirms)
     EXPECT_EQ(ablage->image().convertToFormat(QImage::Format_RGB32),
               f->bild().Image().convertToFormat(QImage::Format_RGB32));
     EXPECT_NE(ablage->image().convertToFormat(QImage::Format_RGB32), kopie.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(Fenster, MeasuredValuesFollowTheSceneAndCopyAsText)
+{
+    f->mnu_messwerte->trigger();
+    QPointer<frm_messwerte> w = f->messwerte();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Vandrel - Messwerte"));
+    EXPECT_EQ(w->font(), formular_schrift());
+    EXPECT_TRUE(w->texte().contains(QStringLiteral("85,69")));
+    EXPECT_FALSE(w->texte().contains(QStringLiteral("Strahlen")));
+
+    // A typed value, the check box and a mode switch each change the numbers.
+    // Back to the main window, as a click on it does.
+    QApplication::setActiveWindow(f);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    eingeben(f->txt_R1_a, QStringLiteral("40"));
+    EXPECT_TRUE(w->texte().contains(QStringLiteral("40,00")));
+    QTest::mouseClick(f->chk_licht, Qt::LeftButton);
+    EXPECT_TRUE(w->texte().contains(QStringLiteral("Strahlen")));
+    EXPECT_TRUE(w->kennlinie->isVisibleTo(w));
+    QTest::mouseClick(f->opt_abbildung, Qt::LeftButton);
+    EXPECT_TRUE(w->texte().contains(QStringLiteral("Abbildung")));
+    EXPECT_FALSE(w->kennlinie->isVisibleTo(w));
+    // The window shows what the core formats: its cells are the copied text's.
+    QStringList zellen;
+    for (const QString& zeile : QString::fromStdString(messbericht().text()).split(QLatin1Char('\n'))) {
+        if (!zeile.isEmpty()) {
+            zellen << zeile.split(QLatin1Char('\t'));
+        }
+    }
+    EXPECT_EQ(w->texte(), zellen);
+
+    // The main window stays usable; "Kopieren" puts the text on the clipboard.
+    EXPECT_FALSE(w->isModal());
+    QTest::mouseClick(w->cmd_kopieren, Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdString(messbericht().text()));
+    EXPECT_EQ(meldungen.last(), QStringLiteral("Messwerte in Zwischenablage"));
+
+    // "&Messwerte" again: the same window. OK closes it and it follows no more.
+    f->mnu_messwerte->trigger();
+    EXPECT_EQ(f->messwerte(), w.data());
+    QTest::mouseClick(w->cmd_ok, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w.isNull());
+    EXPECT_FALSE(f->kern().messwerte_offen());
 }
 
 TEST_F(Fenster, FailedCopyNeverClaimsSuccess)

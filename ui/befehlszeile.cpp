@@ -141,6 +141,9 @@ QString hilfetext()
                 QStringLiteral("Größe des Bildes in Pixeln (Vorgabe %1x%2)")
                     .arg(bild_standardgroesse.width())
                     .arg(bild_standardgroesse.height())}});
+    abschnitt(QStringLiteral("Messwerte:"),
+              {{QStringLiteral("    --werte"),
+                QStringLiteral("die Messwerte der Szene als Tabelle ausgeben (Tabulatoren, Dezimalkomma), ohne Fenster")}});
     text += QStringLiteral("\nDieselben Szenenoptionen gelten in der Adresse der Browser-Ausgabe, ohne Striche:\n"
                            "  index.html?r1=40&n=1,7&abbildung&strahlen\n");
     text += QStringLiteral("\nBereiche der Werte und Meldungen: man %1\n").arg(programm);
@@ -163,6 +166,7 @@ Auswertung befehlszeile_auswerten(const QStringList& argumente)
         option("strahlen"),
         option("bild", "DATEI"),
         option("groesse", "BREITExHOEHE"),
+        option("werte"),
     };
     for (const Szenenoption& o : szenenoptionen) {
         optionen << option(o.name, "ZAHL");
@@ -213,6 +217,7 @@ Auswertung befehlszeile_auswerten(const QStringList& argumente)
     b.abbildung = parser.isSet(QStringLiteral("abbildung"));
     b.strahlen = parser.isSet(QStringLiteral("strahlen"));
     b.bild = parser.value(QStringLiteral("bild"));
+    b.werte_ausgeben = parser.isSet(QStringLiteral("werte"));
 
     if (parser.isSet(QStringLiteral("bild")) && b.bild.isEmpty()) {
         return fehler(QStringLiteral("--bild braucht einen Dateinamen"));

@@ -34,6 +34,7 @@ struct Befehlszeile {
     bool strahlen = false;
     QString bild;  // empty: no picture file, the window opens
     QSize groesse = bild_standardgroesse;
+    bool werte_ausgeben = false;  // --werte: print the measured values, open no window
 };
 
 struct Auswertung {

@@ -2,6 +2,8 @@
 
 #include "form/entwurf.h"
 #include "form/grafik_kern.h"
+#include "form/messwerte.h"
+#include "render/messung.h"
 #include "ui/bild_flaeche.h"
 #include "ui/fenster.h"
 
@@ -17,24 +19,12 @@
 
 namespace {
 
-// The redraw's size guard returns before it sets a scale: that it set none
-// is how the export learns that the picture was too small.
-class Exportflaeche : public BildFlaeche {
-public:
-    void Scale(double x1, double y1, double x2, double y2) override
-    {
-        ++skalierungen;
-        BildFlaeche::Scale(x1, y1, x2, y2);
-    }
-    int skalierungen = 0;
-};
-
 // The main window without widgets: the boxes are texts, the switches flags.
 // Nobody can close a message box here, so the first one is kept and the
 // export ends with it.
 class Bildansicht : public Ansicht {
 public:
-    Bildansicht()
+    explicit Bildansicht(Rasterbild& bild) : bild(bild)
     {
         for (int i = 0; i < box_anzahl; ++i) {
             texte_[i] = entwurf::box(static_cast<Box>(i)).text;
@@ -60,10 +50,13 @@ public:
     }
     void Clipboard_Bild(std::function<void(bool)> fertig) override { fertig(false); }
     void frm_info_Show() override {}
+    void frm_messwerte_Show() override {}
+    void Messwerte_zeigen(const Messbericht&) override {}
+    void Clipboard_Text(const std::string&, std::function<void(bool)> fertig) override { fertig(false); }
     void End() override {}
     void Refresh() override {}
 
-    Exportflaeche bild;
+    Rasterbild& bild;
     bool abbildung = false;
     bool strahlen = false;
     bool virtuell = false;
@@ -126,25 +119,12 @@ Bildmass bildmass(QSize pixel)
     return {pixel, 1};
 }
 
-QString bild_exportieren(const Befehlszeile& befehl)
+namespace {
+
+// Takes the command line's scene over as typed into a fresh window and
+// draws it once more. Empty when the scene was drawn; otherwise why not.
+QString szene_zeichnen(const Befehlszeile& befehl, Bildansicht& ansicht, QSize groesse, const QString& kein_bild)
 {
-    const QString kein_bild = QStringLiteral("; kein Bild geschrieben");
-    // Into a temporary file beside the target, renamed at the end: an error
-    // on the way leaves no half-written picture, and no file at all.
-    QSaveFile datei(befehl.bild);
-    if (!datei.open(QIODevice::WriteOnly)) {
-        return nicht_schreibbar(befehl.bild);
-    }
-
-    const Bildmass mass = bildmass(befehl.groesse);
-    Bildansicht ansicht;
-    ansicht.bild.groesse_setzen(mass.logisch, mass.verhaeltnis);
-    // The client area is the whole window here.
-    ansicht.bild.fenster_setzen(mass.logisch.width() * double(entwurf::twips_je_pixel),
-                                mass.logisch.height() * double(entwurf::twips_je_pixel), 0);
-    ansicht.bild.systemfarben_setzen(QGuiApplication::palette());
-    ansicht.bild.schrift_setzen(formular_schrift());
-
     GrafikKern kern(ansicht);
     kern.Form_Load();
     const Szenenwert* gescheitert = nullptr;
@@ -174,20 +154,67 @@ QString bild_exportieren(const Befehlszeile& befehl)
 
     // The picture is this one redraw of the finished scene, whatever the
     // values' own redraws left.
-    ansicht.bild.skalierungen = 0;
     try {
         kern.Form_Resize();
     } catch (const Laufzeitfehler&) {
         return QStringLiteral("die Szene l\u00e4sst sich mit diesen Werten nicht zeichnen") + kein_bild;
     }
-    if (ansicht.bild.skalierungen == 0) {
-        return QStringLiteral("%1x%2 Pixel sind zu klein f\u00fcr die Grafik")
-                   .arg(befehl.groesse.width())
-                   .arg(befehl.groesse.height()) +
+    if (Messung.stand == Messung_t::Stand::nicht_gezeichnet) {
+        return QStringLiteral("%1x%2 Pixel sind zu klein f\u00fcr die Grafik").arg(groesse.width()).arg(groesse.height()) +
                kein_bild;
     }
+    return QString();
+}
 
-    QImage bild = ansicht.bild.kopie();
+// The client area is the whole window here.
+void fenster_wie_bild(Rasterbild& bild, QSize logisch)
+{
+    bild.fenster_setzen(logisch.width() * double(entwurf::twips_je_pixel),
+                        logisch.height() * double(entwurf::twips_je_pixel), 0);
+}
+
+}  // namespace
+
+Werte werte_ermitteln(const Befehlszeile& befehl)
+{
+    Rasterbild bild;
+    bild.groesse_setzen(bild_standardgroesse.width(), bild_standardgroesse.height());
+    fenster_wie_bild(bild, bild_standardgroesse);
+    Bildansicht ansicht(bild);
+    Werte w;
+    w.meldung = szene_zeichnen(befehl, ansicht, bild_standardgroesse, QStringLiteral("; keine Messwerte"));
+    if (w.meldung.isEmpty()) {
+        w.text = messbericht().text();
+    }
+    return w;
+}
+
+QString bild_exportieren(const Befehlszeile& befehl, std::string* werte)
+{
+    const QString kein_bild = QStringLiteral("; kein Bild geschrieben");
+    // Into a temporary file beside the target, renamed at the end: an error
+    // on the way leaves no half-written picture, and no file at all.
+    QSaveFile datei(befehl.bild);
+    if (!datei.open(QIODevice::WriteOnly)) {
+        return nicht_schreibbar(befehl.bild);
+    }
+
+    const Bildmass mass = bildmass(befehl.groesse);
+    BildFlaeche flaeche;
+    flaeche.groesse_setzen(mass.logisch, mass.verhaeltnis);
+    fenster_wie_bild(flaeche, mass.logisch);
+    flaeche.systemfarben_setzen(QGuiApplication::palette());
+    flaeche.schrift_setzen(formular_schrift());
+    Bildansicht ansicht(flaeche);
+    const QString meldung = szene_zeichnen(befehl, ansicht, befehl.groesse, kein_bild);
+    if (!meldung.isEmpty()) {
+        return meldung;
+    }
+    if (werte != nullptr) {
+        *werte = messbericht().text();
+    }
+
+    QImage bild = flaeche.kopie();
     if (ansicht.virtuell) {
         hinweis_zeichnen(bild);
     }

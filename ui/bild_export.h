@@ -8,6 +8,8 @@
 #include <QSize>
 #include <QString>
 
+#include <string>
+
 // How a picture of so many pixels is drawn: at a device pixel ratio k with
 // the client area k times smaller, so that lines, points and text are k
 // times as wide as on an ordinary screen. k is the largest whole number of
@@ -24,4 +26,13 @@ Bildmass bildmass(QSize pixel);
 // reason, in German, and nothing was written: a value that shows a message
 // in the window, a scene the redraw fails on, a picture too small for the
 // redraw to draw anything, a file that cannot be written.
-QString bild_exportieren(const Befehlszeile& befehl);
+// With werte, also the measured values of that picture, as --werte prints them.
+QString bild_exportieren(const Befehlszeile& befehl, std::string* werte = nullptr);
+
+// The measured values of the command line's scene, drawn at the design
+// size without a picture file. Needs no application object and no display.
+struct Werte {
+    QString meldung;  // empty, or why there are none (as bild_exportieren says)
+    std::string text;  // tab-separated, as the window's "Kopieren" gives them
+};
+Werte werte_ermitteln(const Befehlszeile& befehl);

@@ -2,6 +2,7 @@
 
 #include "form/entwurf.h"
 #include "ui/fenster.h"
+#include "ui/frm_messwerte.h"
 #include "ui/symbol.h"
 
 #include <QAbstractButton>
@@ -309,10 +310,13 @@ frm_grafik::frm_grafik() : kern_(*this)
     mnu_copy->setObjectName(QStringLiteral("mnu_copy"));
     mnu_Ende = mnu_Datei->addAction(QString::fromUtf8(entwurf::mnu_Ende));
     mnu_Ende->setObjectName(QStringLiteral("mnu_Ende"));
+    mnu_messwerte = menuBar()->addAction(QString::fromUtf8(entwurf::mnu_messwerte));
+    mnu_messwerte->setObjectName(QStringLiteral("mnu_messwerte"));
     mnu_info = menuBar()->addAction(QString::fromUtf8(entwurf::mnu_info));
     mnu_info->setObjectName(QStringLiteral("mnu_info"));
     connect(mnu_copy, &QAction::triggered, this, [this] { kern_.mnu_copy_Click(); });
     connect(mnu_Ende, &QAction::triggered, this, [this] { kern_.mnu_Ende_Click(); });
+    connect(mnu_messwerte, &QAction::triggered, this, [this] { kern_.mnu_messwerte_Click(); });
     connect(mnu_info, &QAction::triggered, this, [this] { kern_.mnu_info_Click(); });
 
     resize(entwurf::pixel(entwurf::client_breite), entwurf::pixel(entwurf::client_hoehe) + menuBar()->sizeHint().height());
@@ -538,6 +542,46 @@ void frm_grafik::Clipboard_Bild(std::function<void(bool)> fertig)
 void frm_grafik::frm_info_Show()
 {
     ::frm_info_Show();
+}
+
+void frm_grafik::frm_messwerte_Show()
+{
+    if (!messwerte_) {
+        messwerte_ = new frm_messwerte(
+            this, [this] { kern_.cmd_messwerte_kopieren_Click(); }, [this] { kern_.frm_messwerte_Unload(); });
+    }
+    messwerte_->show();
+    messwerte_->raise();
+    messwerte_->activateWindow();
+}
+
+frm_messwerte* frm_grafik::messwerte() const
+{
+    return messwerte_.data();
+}
+
+void frm_grafik::Messwerte_zeigen(const Messbericht& bericht)
+{
+    if (messwerte_) {
+        messwerte_->zeigen(bericht);
+    }
+}
+
+bool text_in_zwischenablage(const QString& text)
+{
+    QClipboard* ablage = QGuiApplication::clipboard();
+    if (ablage == nullptr) {
+        return false;
+    }
+    ablage->clear();
+    ablage->setText(text);
+    // Another program may hold the clipboard; only what arrived counts.
+    return ablage->text() == text;
+}
+
+void frm_grafik::Clipboard_Text(const std::string& text, std::function<void(bool)> fertig)
+{
+    fertig(text_in_zwischenablage(QString::fromStdString(text)));
 }
 
 void frm_grafik::End()

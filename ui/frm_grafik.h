@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +23,7 @@ class QLineEdit;
 class QMenu;
 class QRadioButton;
 class frm_grafik;
+class frm_messwerte;
 
 // A heading whose caption places its words over the boxes below by runs of
 // blanks. The caption stays the text; painting puts the first word at the
@@ -60,6 +62,8 @@ private:
 
 // Puts the picture on the clipboard; true only when it arrived there.
 bool bild_in_zwischenablage(const QImage& bild);
+// The same for text.
+bool text_in_zwischenablage(const QString& text);
 
 class frm_grafik : public QMainWindow, public Ansicht {
     Q_OBJECT
@@ -82,6 +86,9 @@ public:
     void MsgBox(const std::string& text, std::function<void()> danach) override;
     void Clipboard_Bild(std::function<void(bool)> fertig) override;
     void frm_info_Show() override;
+    void frm_messwerte_Show() override;
+    void Messwerte_zeigen(const Messbericht& bericht) override;
+    void Clipboard_Text(const std::string& text, std::function<void(bool)> fertig) override;
     void End() override;
     void Refresh() override;
 
@@ -124,7 +131,10 @@ public:
     QMenu* mnu_Datei;
     QAction* mnu_copy;
     QAction* mnu_Ende;
+    QAction* mnu_messwerte;
     QAction* mnu_info;
+    // The open measured-values window, or nullptr.
+    frm_messwerte* messwerte() const;
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -140,6 +150,7 @@ private:
 
     BildFlaeche bild_;
     GrafikKern kern_;
+    QPointer<frm_messwerte> messwerte_;
     Zeichenbereich* bereich_;
     QLineEdit* boxen_[box_anzahl] = {};
     int meldungen_ = 0;

@@ -68,6 +68,20 @@ int main(int argc, char** argv)
         return befehl.rueckgabe;
     }
     const Befehlszeile& b = befehl.befehl;
+    const auto scheitern = [](const QString& meldung) {
+        std::fputs((QStringLiteral("vandrel: ") + meldung + QStringLiteral("\n")).toLocal8Bit().constData(), stderr);
+        return 1;
+    };
+
+    // The values alone need no application object and no display.
+    if (b.werte_ausgeben && b.bild.isEmpty()) {
+        const Werte w = werte_ermitteln(b);
+        if (!w.meldung.isEmpty()) {
+            return scheitern(w.meldung);
+        }
+        std::fputs(w.text.c_str(), stdout);
+        return 0;
+    }
 
     // A picture needs no display: the offscreen platform, also over a
     // -platform of the user's, which Qt would read after the environment.
@@ -86,11 +100,12 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Vandrel"));
 
     if (!b.bild.isEmpty()) {
-        const QString meldung = bild_exportieren(b);
+        std::string werte;
+        const QString meldung = bild_exportieren(b, b.werte_ausgeben ? &werte : nullptr);
         if (!meldung.isEmpty()) {
-            std::fputs((QStringLiteral("vandrel: ") + meldung + QStringLiteral("\n")).toLocal8Bit().constData(), stderr);
-            return 1;
+            return scheitern(meldung);
         }
+        std::fputs(werte.c_str(), stdout);
         return 0;
     }
 

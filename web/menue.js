@@ -16,7 +16,7 @@ function menueBauen(datei, kopieren, link, ende, info) {
     const taste = zugriff(caption, el);
     return { el, taste, aktion, unterpunkte };
   };
-  const unter = [punkt(kopieren, 'mnu_copy', 3), punkt(link, 'mnu_link', 6), punkt(ende, 'mnu_Ende', 4)];
+  const unter = [punkt(kopieren, 'mnu_copy', 3), punkt(link, 'mnu_link', 9), punkt(ende, 'mnu_Ende', 4)];
   const klapp = document.createElement('div');
   klapp.className = 'aufklapp';
   klapp.id = 'mnu_Datei_menue';

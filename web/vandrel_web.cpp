@@ -6,6 +6,7 @@
 #include "form/entwurf.h"
 #include "form/grafik_kern.h"
 #include "form/szenenoptionen.h"
+#include "form/messwerte.h"
 #include "render/rasterbild.h"
 
 #include <emscripten.h>
@@ -37,6 +38,12 @@ EM_JS(void, seite_waehlen, (const char* name), { Seite.waehlen(UTF8ToString(name
 EM_JS(void, seite_meldung, (const char* text), { Seite.meldung(UTF8ToString(text)); });
 EM_JS(void, seite_ablage, (), { Seite.ablage(); });
 EM_JS(void, seite_info_zeigen, (), { Seite.infoZeigen(); });
+EM_JS(void, seite_messwerte_zeigen, (), { Seite.messwerteZeigen(); });
+// The values as the core's text and the chart's pixels (none without a chart).
+EM_JS(void, seite_messwerte,
+      (const char* text, int hinweis, const std::uint32_t* pixel, int breite, int hoehe, double massstab),
+      { Seite.messwerte(UTF8ToString(text), !!hinweis, HEAPU8, pixel, breite, hoehe, massstab); });
+EM_JS(void, seite_text_ablage, (const char* text), { Seite.textAblage(UTF8ToString(text)); });
 EM_JS(void, seite_ende, (), { Seite.ende(); });
 // The raster's pixels, already in the canvas's channel order.
 EM_JS(void, seite_bild, (const std::uint32_t* pixel, int breite, int hoehe),
@@ -109,7 +116,11 @@ protected:
 
 class Seitenansicht : public Ansicht {
 public:
-    Seitenansicht() { leinwand_.systemfarben_setzen(fenster_weiss, knopf_schwarz); }
+    Seitenansicht()
+    {
+        leinwand_.systemfarben_setzen(fenster_weiss, knopf_schwarz);
+        kennlinie_.systemfarben_setzen(fenster_weiss, knopf_schwarz);
+    }
 
     Zeichenflaeche& flaeche() override { return leinwand_; }
     Flag opt_fokus_Value() const override { return seite_gewaehlt("opt_fokus") ? True : False; }
@@ -179,6 +190,25 @@ public:
     bool meldung_offen() const { return !meldungen_.empty(); }
 
     void frm_info_Show() override { seite_info_zeigen(); }
+    void frm_messwerte_Show() override { seite_messwerte_zeigen(); }
+    void Messwerte_zeigen(const Messbericht& bericht) override
+    {
+        if (bericht.mit_kennlinie) {
+            kennlinie_.groesse_setzen(kennlinie_breite, kennlinie_hoehe, pixelverhaeltnis_);
+            kennlinie_zeichnen(kennlinie_, bericht.kennlinie);
+            seite_messwerte(bericht.text().c_str(), !bericht.hinweis.empty(), kennlinie_.pixel(), kennlinie_.breite(),
+                            kennlinie_.hoehe(), kennlinie_.massstab());
+        } else {
+            seite_messwerte(bericht.text().c_str(), !bericht.hinweis.empty(), nullptr, 0, 0, 1);
+        }
+    }
+    void Clipboard_Text(const std::string& text, std::function<void(bool)> fertig) override
+    {
+        ablage_fertig_.push_back(std::move(fertig));
+        seite_text_ablage(text.c_str());
+    }
+    // The screen's device pixel ratio, for the chart.
+    void pixelverhaeltnis_setzen(double v) { pixelverhaeltnis_ = v; }
     void Grafik_Beschreibung(const std::string& text) override { seite_beschreibung(text.c_str()); }
     void End() override
     {
@@ -204,6 +234,8 @@ private:
         std::function<void()> danach;
     };
     Leinwand leinwand_;
+    Leinwand kennlinie_;
+    double pixelverhaeltnis_ = 1;
     std::deque<Meldung> meldungen_;
     std::deque<std::function<void(bool)>> ablage_fertig_;
     bool beendet_ = false;
@@ -313,6 +345,7 @@ EMSCRIPTEN_KEEPALIVE void vandrel_groesse(int breite, int hoehe, double verhaelt
     }
     Leinwand& l = programm->ansicht.leinwand();
     l.groesse_setzen(breite, hoehe, verhaeltnis);
+    programm->ansicht.pixelverhaeltnis_setzen(verhaeltnis);
     l.fenster_setzen(seite_breite * double(entwurf::twips_je_pixel), seite_hoehe * double(entwurf::twips_je_pixel),
                      verborgen ? 1 : 0);
     programm->kern.neu_zeichnen();
@@ -339,7 +372,7 @@ EMSCRIPTEN_KEEPALIVE void vandrel_lost_focus(int box)
 }
 
 // 0 "Abbildung", 1 "Fokus", 2 "Lichtstrahlen", 3 "Kopieren", 4 "Ende", 5 "Info",
-// 6 "Link kopieren".
+// 6 "Messwerte"; in the measured-values panel 7 its "Kopieren", 8 its closing; 9 "Link kopieren".
 EMSCRIPTEN_KEEPALIVE void vandrel_klick(int was)
 {
     if (!programm || programm->ansicht.beendet()) {
@@ -353,7 +386,10 @@ EMSCRIPTEN_KEEPALIVE void vandrel_klick(int was)
     case 3: k.mnu_copy_Click(); break;
     case 4: k.mnu_Ende_Click(); break;
     case 5: k.mnu_info_Click(); break;
-    case 6: seite_link_kopieren(); break;
+    case 6: k.mnu_messwerte_Click(); break;
+    case 7: k.cmd_messwerte_kopieren_Click(); break;
+    case 8: k.frm_messwerte_Unload(); break;
+    case 9: seite_link_kopieren(); break;
     default: break;
     }
     adresse_melden();

@@ -1,0 +1,206 @@
+#include "form/messwerte.h"
+
+#include "render/messung.h"
+
+#include <cstdio>
+
+namespace {
+
+using Zeile = std::vector<Messzelle>;
+
+const std::vector<std::string> kopf_werte = {"Größe", "Zeichen", "Wert"};
+
+Messzelle zahl(double w)
+{
+    return {zahl_zwei_stellen(w), w};
+}
+
+Messzelle text(std::string t)
+{
+    return {std::move(t)};
+}
+
+// A value that can be infinite (the image of an object at F).
+Messzelle zahl_oder_unendlich(double w)
+{
+    return std::isfinite(w) ? zahl(w) : text("unendlich");
+}
+
+Zeile wert(const char* name, const char* zeichen, Messzelle w)
+{
+    return {text(name), text(zeichen), std::move(w)};
+}
+
+Zeile wert(const char* name, const char* zeichen, double w)
+{
+    return wert(name, zeichen, zahl(w));
+}
+
+Messgruppe linse(const Module1_t& m)
+{
+    return {"Linse",
+            kopf_werte,
+            {wert("Krümmungsradius links", "r1", m.R1_a), wert("Krümmungsradius rechts", "r2", m.R1_b),
+             wert("Brechzahl", "n", m.n1), wert("Mittendicke", "d", m.d1), wert("Scheitel links", "x_S1", m.S1),
+             wert("Scheitel rechts", "x_S2", m.S2), wert("Mittelpunkt der linken Kugelfläche", "x_M1", m.M1),
+             wert("Mittelpunkt der rechten Kugelfläche", "x_M2", m.M2)}};
+}
+
+Messgruppe dicke_linse(const Module1_t& m)
+{
+    // F' stands one focal length behind H'.
+    const double f = m.xF2 - m.xH2;
+    return {"Dicke Linse",
+            kopf_werte,
+            {wert("Brennweite", "f_dick", f),
+             wert("Wirkung", "", text(f < 0 ? "zerstreuend" : "sammelnd")),
+             wert("Hauptebene H", "x_H", m.xH1),
+             wert("Hauptebene H'", "x_H'", m.xH2),
+             wert("Brennpunkt F", "x_F", m.xF1),
+             wert("Brennpunkt F'", "x_F'", m.xF2),
+             wert("Scheitel links bis H", "SH", m.h1),
+             wert("H' bis Scheitel rechts", "S'H'", m.h2),
+             wert("Vordere Schnittweite (F bis S1)", "s_F", m.S1 - m.xF1),
+             wert("Hintere Schnittweite (S2 bis F')", "s'_F'", m.xF2 - m.S2)}};
+}
+
+Messgruppe duenne_linse(const Module1_t& m)
+{
+    return {"Dünne Linse",
+            kopf_werte,
+            {wert("Brennweite", "f", m.f_duenn), wert("Brennpunkt F", "x_F", m.xF1_duenn),
+             wert("Brennpunkt F'", "x_F'", m.xF2_duenn)}};
+}
+
+Messgruppe abbildung(const Messung_t& s)
+{
+    const char* art = !std::isfinite(s.b) ? "im Unendlichen" : s.virtuell ? "virtuell, aufrecht" : "reell, umgekehrt";
+    return {"Abbildung",
+            kopf_werte,
+            {wert("Gegenstandsweite (von H)", "g", s.g), wert("Bildweite (von H')", "b", zahl_oder_unendlich(s.b)),
+             wert("Ort des Bildes", "x_B", zahl_oder_unendlich(s.bild_ort)),
+             wert("Höhe des Bildes", "y_B", zahl_oder_unendlich(s.bild_h)),
+             wert("Abbildungsmaßstab", "β", zahl_oder_unendlich(s.beta)), wert("Bild", "", text(art))}};
+}
+
+Messzelle bei_x(const char* was, double x)
+{
+    return text(std::string(was) + " bei x = " + zahl_zwei_stellen(x));
+}
+
+Messgruppe fokusstrahlen(const Messung_t& s)
+{
+    Messgruppe g{"Strahlen", {"Starthöhe y0", "Achsenschnitt x", "x − x_F'"}, {}};
+    for (const Strahlverlauf& v : s.strahlen) {
+        if (std::isfinite(v.x_totalreflexion)) {
+            g.zeilen.push_back({zahl(v.y0), bei_x("Totalreflexion", v.x_totalreflexion), text("")});
+        } else if (std::isfinite(v.x_achse)) {
+            g.zeilen.push_back({zahl(v.y0), zahl(v.x_achse), zahl(v.x_achse - s.szene.xF2)});
+        } else {
+            g.zeilen.push_back({zahl(v.y0),
+                                text("kein Achsenschnitt bis x = " + zahl_zwei_stellen(double(s.szene.Nmax))),
+                                text("")});
+        }
+    }
+    return g;
+}
+
+Messgruppe faecherstrahlen(const Messung_t& s)
+{
+    Messgruppe g{"Strahlen", {"Startanstieg dy/dx", "Höhe in der Bildebene", "Abstand zur Bildspitze"}, {}};
+    for (const Strahlverlauf& v : s.strahlen) {
+        // The tracer's rise is per step of x, dx.
+        Zeile z{zahl(v.dy0 / s.szene.dx)};
+        if (std::isfinite(v.x_totalreflexion)) {
+            z.push_back(bei_x("Totalreflexion", v.x_totalreflexion));
+            z.push_back(text(""));
+        } else if (s.virtuell) {
+            z.push_back(text("kein reelles Bild"));
+            z.push_back(text(""));
+        } else if (!std::isfinite(v.y_ebene)) {
+            z.push_back(text("Bildebene (x = " + zahl_zwei_stellen(s.bild_ort) + ") nicht erreicht"));
+            z.push_back(text(""));
+        } else {
+            z.push_back(zahl(v.y_ebene));
+            z.push_back(zahl(v.y_ebene - s.bild_h));
+        }
+        g.zeilen.push_back(std::move(z));
+    }
+    return g;
+}
+
+}  // namespace
+
+std::string zahl_zwei_stellen(double wert)
+{
+    if (!std::isfinite(wert)) {
+        return {};
+    }
+    const double hundertstel = std::round(std::fabs(wert) * 100.0);
+    const double ganz = std::floor(hundertstel / 100.0);
+    const int stellen = static_cast<int>(hundertstel - ganz * 100.0);
+    char puffer[400];  // the largest Double has 309 digits
+    std::snprintf(puffer, sizeof puffer, "%s%.0f,%02d", wert < 0 && hundertstel > 0 ? "-" : "", ganz, stellen);
+    return puffer;
+}
+
+Messbericht messbericht()
+{
+    const Messung_t& s = Messung;
+    Messbericht r;
+    switch (s.stand) {
+    case Messung_t::Stand::abgebrochen:
+        r.hinweis = "Keine Messwerte: die Szene lässt sich mit diesen Werten nicht zeichnen.";
+        return r;
+    case Messung_t::Stand::nicht_gezeichnet:
+        r.hinweis = "Keine Messwerte: das Fenster ist minimiert oder zu klein, es ist nichts gezeichnet.";
+        return r;
+    case Messung_t::Stand::gezeichnet:
+        break;
+    }
+    r.gruppen = {linse(s.szene), dicke_linse(s.szene), duenne_linse(s.szene)};
+    if (s.abbildung) {
+        r.gruppen.push_back(abbildung(s));
+        if (s.licht) {
+            r.gruppen.push_back(faecherstrahlen(s));
+        }
+    } else if (s.fokus && s.licht) {
+        r.gruppen.push_back(fokusstrahlen(s));
+        r.mit_kennlinie = true;
+        r.kennlinie.xF2 = s.szene.xF2;
+        for (const Strahlverlauf& v : s.strahlen) {
+            if (std::isfinite(v.x_achse) && !std::isfinite(v.x_totalreflexion)) {
+                r.kennlinie.punkte.push_back({v.x_achse, v.y0});
+            }
+        }
+    }
+    return r;
+}
+
+std::string Messbericht::text() const
+{
+    if (!hinweis.empty()) {
+        return hinweis + "\n";
+    }
+    std::string t;
+    const auto zeile = [&t](const auto& zellen, auto zelltext) {
+        for (size_t i = 0; i < zellen.size(); ++i) {
+            if (i > 0) {
+                t += '\t';
+            }
+            t += zelltext(zellen[i]);
+        }
+        t += '\n';
+    };
+    for (size_t i = 0; i < gruppen.size(); ++i) {
+        if (i > 0) {
+            t += '\n';
+        }
+        t += gruppen[i].titel + '\n';
+        zeile(gruppen[i].kopf, [](const std::string& k) -> const std::string& { return k; });
+        for (const auto& z : gruppen[i].zeilen) {
+            zeile(z, [](const Messzelle& c) -> const std::string& { return c.text; });
+        }
+    }
+    return t;
+}
