@@ -318,9 +318,8 @@ function anordnungBeobachten() {
   setzen();
 }
 
-// Where the controls flow, a box the keyboard reaches is scrolled into view;
-// placed by the design, the client area never scrolls (it would move the
-// drawing under the controls).
+// Whether the controls flow in rows (a narrow page or a touch screen)
+// rather than standing where the design puts them.
 function fliesst() {
   return document.documentElement.classList.contains('fluss');
 }
