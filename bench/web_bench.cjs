@@ -53,10 +53,14 @@ async function browser() {
       await page.waitForSelector('html[data-bereit="1"]');
       // The worst case entered as a user enters it.
       for (const [id, text] of [['txt_R1_a', '10000'], ['txt_R1_b', '10000'], ['txt_Nmax', '800']]) {
-        await page.click(`#${id}`, { count: 3 });
+        await page.click(`#${id}`);
+        await page.$eval(`#${id}`, (e) => e.select());
         await page.keyboard.type(text);
       }
       await page.click('#chk_licht');
+      // Refused, a value would leave a lighter case to time.
+      const eingetragen = await page.$$eval('#txt_R1_a, #txt_R1_b, #txt_Nmax', (l) => l.map((e) => e.value));
+      if (eingetragen.join() !== '10000,10000,800') throw new Error(`the worst case was not taken: ${eingetragen}`);
       for (const modus of MODI) {
         await page.click(modus === 'Fokus' ? '#opt_fokus' : '#opt_abbildung');
         const groesse = await page.$eval('#grafik', (g) => [g.width, g.height]);
