@@ -462,6 +462,8 @@ test('on a phone, a tablet and zoomed to 200 %: the controls flow in rows above 
       await meldungAbwarten(page);
       const m = await page.$eval('#meldung', (e) => e.getBoundingClientRect().toJSON());
       assert.ok(m.left >= 0 && m.right <= f.breite && m.bottom <= f.hoehe + MENUE, JSON.stringify(m));
+      const knopf = await page.$eval('#meldung_ok', (e) => Math.min(e.offsetWidth, e.offsetHeight));
+      assert.ok(knopf >= (f.touch ? 44 : 20), `OK ${knopf}`);
       await page.keyboard.press('Enter');
       await meldungZu(page);
       await page.click('#mnu_info');
@@ -478,10 +480,10 @@ test('on a phone, a tablet and zoomed to 200 %: the controls flow in rows above 
         const vorher = innen(document.getElementById('info'), seite) && innen(zu, seite);
         ok.scrollIntoView({ block: 'nearest', inline: 'nearest' });
         return [vorher, innen(ok, document.querySelector('#info .rollen').getBoundingClientRect()),
-          Math.min(zu.getBoundingClientRect().width, zu.getBoundingClientRect().height)];
+          Math.min(zu.offsetWidth, zu.offsetHeight, ok.offsetWidth, ok.offsetHeight)];
       });
       assert.deepEqual(info.slice(0, 2), [true, true]);
-      assert.ok(info[2] >= (f.touch ? 44 : 18), `close button ${info[2]}`);
+      assert.ok(info[2] >= (f.touch ? 44 : 18), `close or OK button ${info[2]}`);
       await page.click('#info .schliessen');
       assert.equal(await anzahl(page, '#info'), 0);
       assert.deepEqual(fehler, []);
@@ -612,6 +614,17 @@ test('for screen readers: reading order, the menu, the drawing described after e
     const bilder = knoten.filter((k) => k.role === 'image' && k.name.includes(' durch ')).map((k) => k.name);
     assert.equal(bilder.length, 4);
     assert.ok(knoten.some((k) => k.role === 'button' && k.name === 'OK' && k.focused));
+    // The open menu's highlighted item is the focused node.
+    await page.keyboard.press('Escape');
+    await taste(page, 'Alt+D');
+    await page.keyboard.press('ArrowDown');
+    const fokussiert = [];
+    const suchen = (k) => {
+      if (k.focused) fokussiert.push([k.role, k.name]);
+      (k.children || []).forEach(suchen);
+    };
+    suchen(await page.accessibility.snapshot());
+    assert.deepEqual(fokussiert, [['menuitem', 'Link kopieren']]);
   });
   await kontext.close();
 });
