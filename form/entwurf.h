@@ -50,10 +50,16 @@ inline constexpr const char* grafik_beschreibung =
     "d\u00fcnnen Linse (schwarz) und, je nach Modus, den Lichtstrahlen oder Gegenstand und Bild. Die Position "
     "des Mauszeigers in der Grafik steht im Feld Cursorposition.";
 
+// The cursor readout for screen readers on the page, where a label needs a
+// name of its own besides its text (the desktop's readout is named by it).
+inline constexpr const char* cursor_name = "Cursorposition";
+
 // The menu: "&" marks the access key.
 inline constexpr const char* mnu_Datei = "&Datei";
 inline constexpr const char* mnu_copy = "&Kopieren";
-inline constexpr const char* mnu_Ende = "Ende";
+// The browser page's only: puts its address, which holds the scene, on the clipboard.
+inline constexpr const char* mnu_link = "&Link kopieren";
+inline constexpr const char* mnu_Ende = "&Ende";
 inline constexpr const char* mnu_messwerte = "&Messwerte";
 inline constexpr const char* mnu_info = "&Info";
 

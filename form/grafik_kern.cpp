@@ -1,5 +1,6 @@
 #include "form/grafik_kern.h"
 
+#include "form/beschreibung.h"
 #include "form/messwerte.h"
 #include "form/zahltext.h"
 #include "lens/module1.h"
@@ -15,6 +16,8 @@ const std::string kopiert = "Grafik in Zwischenablage";
 const std::string nicht_kopiert = "Grafik konnte nicht in die Zwischenablage gelegt werden";
 const std::string werte_kopiert = "Messwerte in Zwischenablage";
 const std::string werte_nicht_kopiert = "Messwerte konnten nicht in die Zwischenablage gelegt werden";
+const std::string link_in_ablage = "Link in Zwischenablage";
+const std::string link_nicht_in_ablage = "Link konnte nicht in die Zwischenablage gelegt werden";
 
 // A redraw error where nobody can handle it: ends silently, the picture keeps
 // what was drawn, the program goes on.
@@ -53,6 +56,11 @@ void GrafikKern::Form_Resize()
 void GrafikKern::nach_dem_zeichnen()
 {
     ansicht_.Refresh();
+    // The description only of a redraw that finished: a failed one leaves
+    // the picture, and what is said of it, as far as they were.
+    if (Messung.stand != Messung_t::Stand::abgebrochen) {
+        ansicht_.Grafik_Beschreibung(grafik_beschreibung());
+    }
     if (messwerte_offen_) {
         ansicht_.Messwerte_zeigen(messbericht());
     }
@@ -307,4 +315,9 @@ void GrafikKern::cmd_messwerte_kopieren_Click()
     ansicht_.Clipboard_Text(messbericht().text(), [this](bool angekommen) {
         ansicht_.MsgBox(angekommen ? werte_kopiert : werte_nicht_kopiert, {});
     });
+}
+
+void GrafikKern::link_kopiert(bool angekommen)
+{
+    ansicht_.MsgBox(angekommen ? link_in_ablage : link_nicht_in_ablage, {});
 }

@@ -45,6 +45,9 @@ public:
     // Its "Kopieren": the values as tab-separated text.
     void cmd_messwerte_kopieren_Click();
     bool messwerte_offen() const { return messwerte_offen_; }
+    // The page's "Link kopieren" has put (or failed to put) the address on
+    // the clipboard: says which, as the copy of the drawing does.
+    void link_kopiert(bool angekommen);
 
     // How many redraws have started; lets one see whether a handler redrew.
     int neuzeichnungen() const { return neuzeichnungen_; }

@@ -1,10 +1,14 @@
 // Writes what the browser edition takes over from the desktop as it is: the
-// window icon, and the info page as the desktop's info window lays it out
-// (texts, places, fonts, tab order) with its four formula pictures from the
-// program's own typesetter.
+// window icon (also at the sizes an installed page needs, and once with room
+// around it for the shapes a phone cuts icons to), the web app manifest with
+// the window's title, and the info page as the desktop's info window lays it
+// out (texts, places, fonts, tab order) with its four formula pictures from
+// the program's own typesetter.
 //
-//   seite_export FOLDER    symbol_16.png, symbol_32.png, formel_1..4.png, info.js
+//   seite_export FOLDER    symbol_16.png, symbol_32.png, symbol_192.png, symbol_512.png,
+//                          symbol_maskiert_512.png, vandrel.webmanifest, formel_1..4.png, info.js
 
+#include "form/entwurf.h"
 #include "ui/frm_info.h"
 #include "ui/symbol.h"
 
@@ -15,6 +19,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
 #include <QPushButton>
 
 #include <algorithm>
@@ -48,8 +53,44 @@ int main(int argc, char** argv)
     if (!QDir().mkpath(ordner)) {
         return 1;
     }
-    for (int kante : {16, 32}) {
+    for (int kante : {16, 32, 192, 512}) {
         if (!symbol_bild(kante).save(ordner + QStringLiteral("/symbol_%1.png").arg(kante))) {
+            return 1;
+        }
+    }
+    // A maskable icon is cut to a circle or a rounded square: the symbol
+    // stays within the middle 60 %, on the page's white.
+    {
+        QImage maskiert(512, 512, QImage::Format_ARGB32_Premultiplied);
+        maskiert.fill(Qt::white);
+        QPainter p(&maskiert);
+        p.drawImage(QPoint(102, 102), symbol_bild(308));
+        p.end();
+        if (!maskiert.save(ordner + QStringLiteral("/symbol_maskiert_512.png"))) {
+            return 1;
+        }
+    }
+    {
+        const auto symbol = [](const char* datei, int kante, const char* zweck) {
+            return QJsonObject{{"src", QLatin1String(datei)},
+                               {"sizes", QStringLiteral("%1x%1").arg(kante)},
+                               {"type", "image/png"},
+                               {"purpose", QLatin1String(zweck)}};
+        };
+        const QJsonObject manifest{
+            {"lang", "de"},
+            {"name", QString::fromUtf8(entwurf::titel)},
+            {"short_name", "Vandrel"},
+            {"description", QStringLiteral("Lichtbrechung an einer dicken Linse mit zwei Kugelfl\u00e4chen")},
+            {"start_url", "./"},
+            {"scope", "./"},
+            {"display", "standalone"},
+            {"theme_color", "#efefef"},
+            {"background_color", "#ffffff"},
+            {"icons", QJsonArray{symbol("symbol_192.png", 192, "any"), symbol("symbol_512.png", 512, "any"),
+                                 symbol("symbol_maskiert_512.png", 512, "maskable")}}};
+        QFile datei(ordner + QStringLiteral("/vandrel.webmanifest"));
+        if (!datei.open(QIODevice::WriteOnly) || datei.write(QJsonDocument(manifest).toJson()) < 0) {
             return 1;
         }
     }

@@ -1,8 +1,8 @@
 # Set-up of the browser edition, shared by scripts/web and scripts/test:
-# installs Debian's Emscripten and Chromium where missing and builds the page
+# installs Debian's Emscripten, Chromium and Firefox ESR where missing and builds the page
 # into $BAU/web/seite. Sourced after einrichten.sh, not run.
 
-WEB_PAKETE=(emscripten chromium python3-fonttools python3-brotli)
+WEB_PAKETE=(emscripten chromium firefox-esr python3-fonttools python3-brotli)
 # The test driver needs node 20 and npm; machines of this project's kind
 # bring both, a bare Debian gets its own.
 command -v npm > /dev/null || WEB_PAKETE+=(nodejs npm)
@@ -20,7 +20,7 @@ SEITE=$BAU/web/seite
 web_testtreiber() {
   local treiber=$BAU/web_test
   if ! cmp -s "$WURZEL/web/test/package-lock.json" "$treiber/package-lock.json" ||
-     [ ! -f "$treiber/node_modules/playwright-core/package.json" ]; then
+     [ ! -f "$treiber/node_modules/puppeteer-core/package.json" ]; then
     mkdir -p "$treiber"
     cp "$WURZEL/web/test/package.json" "$WURZEL/web/test/package-lock.json" "$treiber/"
     (cd "$treiber" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error)

@@ -36,7 +36,9 @@ TEST(Befehlszeile, HilfeUndVersionEndenMitNull)
     // The help names every option that the program reads.
     for (const char* name : {"--help", "--version", "--ort ", "--r1 ", "--r2 ", "--n ", "--max-x ", "--dicke ",
                              "--objekt-ort ", "--objekt-hoehe ", "--abbildung", "--strahlen", "--bild DATEI.png",
-                             "--groesse BREITExHOEHE", "930x570", "--werte"}) {
+                             "--groesse BREITExHOEHE", "930x570", "--werte",
+                             // and that the page's address takes the same options
+                             "index.html?r1=40&n=1,7&abbildung&strahlen"}) {
         EXPECT_TRUE(hilfetext().contains(QString::fromLatin1(name))) << name;
     }
 

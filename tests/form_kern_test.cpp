@@ -1,6 +1,9 @@
 // The window core's mode switches, readout and commands.
 #include "form_hilfe.h"
 
+#include "form/beschreibung.h"
+#include "form/szenenoptionen.h"
+
 namespace {
 
 using Befehle = Kern;
@@ -52,6 +55,56 @@ TEST_F(Befehle, InfoAndEndGoToTheWindow)
     kern.mnu_Ende_Click();
     EXPECT_EQ(a.info, 1);
     EXPECT_EQ(a.ende, 1);
+}
+
+// The scene as an address: read in take-over order, written from the boxes.
+TEST_F(Befehle, SceneInTheAddress)
+{
+    const Szenenangabe s = szene_aus_adresse("?n=1%2C7&fbclid=x&r1=40&r1=4+5&abbildung&objekt-hoehe&max-x=%zz");
+    ASSERT_EQ(s.werte.size(), 4u);
+    EXPECT_EQ(s.werte[0].box, Box::R1_a);
+    EXPECT_EQ(s.werte[0].text, "4 5");  // the last one counts, '+' is a blank
+    EXPECT_EQ(s.werte[1].text, "1,7");
+    EXPECT_EQ(s.werte[2].box, Box::Nmax);
+    EXPECT_EQ(s.werte[2].text, "%zz");
+    EXPECT_EQ(s.werte[3].box, Box::hoehe);
+    EXPECT_EQ(s.werte[3].text, "");
+    EXPECT_TRUE(s.abbildung);
+    EXPECT_FALSE(s.strahlen);
+
+    EXPECT_EQ(szene_als_adresse(a), "");
+    a.text(Box::R1_a) = "40";
+    a.text(Box::n1) = "1,7";
+    a.text(Box::ort) = "1e+1 ";
+    a.abbildung = True;
+    a.licht = 1;
+    const std::string adresse = szene_als_adresse(a);
+    EXPECT_EQ(adresse, "r1=40&n=1,7&objekt-ort=1e%2B1%20&abbildung&strahlen");
+    // Read back, it gives the same texts.
+    EXPECT_EQ(szene_aus_adresse(adresse).werte.back().text, "1e+1 ");
+}
+
+// The drawing in words, after each redraw: nothing left from the one before.
+TEST_F(Befehle, DescriptionOfTheDrawing)
+{
+    const std::string brennpunkte = " Brennpunkte der dicken Linse: F bei x = 12,2, F' bei x = 85,7.";
+    EXPECT_EQ(grafik_beschreibung(), "Fokus." + brennpunkte + " Keine Lichtstrahlen gezeichnet.");
+    a.licht = 1;
+    kern.neu_zeichnen();
+    EXPECT_EQ(grafik_beschreibung(), "Fokus." + brennpunkte + " 6 Lichtstrahlen gezeichnet.");
+    a.abbildung = True;
+    a.fokus = False;
+    m.obj_h = 0;  // a flat object: the one ray along the axis
+    kern.neu_zeichnen();
+    EXPECT_EQ(grafik_beschreibung(), "Abbildung." + brennpunkte +
+                                          " Gegenstand bei x = 0,0, H\u00f6he 0,0. Bild bei x = 185,1, "
+                                          "au\u00dferhalb der Grafik. 1 Lichtstrahl gezeichnet.");
+    eingeben(Box::ort, "30");
+    EXPECT_EQ(grafik_beschreibung(), "Abbildung." + brennpunkte +
+                                          " Gegenstand bei x = 30,0, H\u00f6he 0,0. Virtuelles Bild bei x = 17,8. 1 Lichtstrahl gezeichnet.");
+    a.aufzeichnung().zustand = 1;  // minimized: nothing drawn
+    kern.neu_zeichnen();
+    EXPECT_EQ(grafik_beschreibung(), "Keine Grafik: die Zeichenfl\u00e4che ist zu klein.");
 }
 
 }  // namespace

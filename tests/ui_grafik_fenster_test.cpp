@@ -206,6 +206,9 @@ TEST_F(Fenster, ScreenReadersHearWhatEachControlHolds)
     EXPECT_EQ(name(f->opt_abbildung), QStringLiteral("Abbildung"));
     EXPECT_EQ(name(f->bereich()), QStringLiteral("Grafik"));
     EXPECT_TRUE(beschreibung(f->bereich()).contains(QStringLiteral("Cursorposition")));
+    // It begins with what the last redraw shows.
+    EXPECT_TRUE(beschreibung(f->bereich()).startsWith(QStringLiteral("Fokus. Brennpunkte der dicken Linse: F bei x = 12,2")))
+        << beschreibung(f->bereich()).toStdString();
     // The readout says where the pointer is, not what the label is called.
     QTest::mouseMove(f->bereich(), QPoint(120, 310));
     EXPECT_EQ(name(f->lbl_cursor_position), f->lbl_cursor_position->text());
@@ -220,7 +223,7 @@ TEST_F(Fenster, MenuTree)
     const QList<QAction*> datei = oben[0]->menu()->actions();
     ASSERT_EQ(datei.size(), 2);
     EXPECT_EQ(datei[0]->text(), QStringLiteral("&Kopieren"));
-    EXPECT_EQ(datei[1]->text(), QStringLiteral("Ende"));
+    EXPECT_EQ(datei[1]->text(), QStringLiteral("&Ende"));
     EXPECT_TRUE(datei[0]->shortcut().isEmpty());
     EXPECT_EQ(oben[1]->text(), QStringLiteral("&Messwerte"));
     EXPECT_EQ(oben[1]->menu(), nullptr);  // acts on click

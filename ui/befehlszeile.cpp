@@ -15,24 +15,6 @@
 
 namespace {
 
-struct Szenenoption {
-    const char* name;
-    Box box;
-    const char* beschreibung;
-};
-
-// In the order of the boxes on the window.
-const Szenenoption szenenoptionen[] = {
-    {"ort", Box::X1_0, "Linse: Ort, x der Linsenmitte"},
-    {"r1", Box::R1_a, "r 1, Krümmungsradius links"},
-    {"r2", Box::R1_b, "r 2, Krümmungsradius rechts"},
-    {"n", Box::n1, "n, Brechzahl"},
-    {"max-x", Box::Nmax, "max x, rechtes Ende des Bereichs"},
-    {"dicke", Box::d1_plus, "Dicke +, zusätzliche Dicke"},
-    {"objekt-ort", Box::ort, "Objekt: Ort, x des Gegenstands"},
-    {"objekt-hoehe", Box::hoehe, "Objekt: Höhe, Höhe des Gegenstands"},
-};
-
 // Read by QGuiApplication and QApplication themselves; with a value or without.
 const char* const qt_mit_wert[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
                                    "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
@@ -162,6 +144,8 @@ QString hilfetext()
     abschnitt(QStringLiteral("Messwerte:"),
               {{QStringLiteral("    --werte"),
                 QStringLiteral("die Messwerte der Szene als Tabelle ausgeben (Tabulatoren, Dezimalkomma), ohne Fenster")}});
+    text += QStringLiteral("\nDieselben Szenenoptionen gelten in der Adresse der Browser-Ausgabe, ohne Striche:\n"
+                           "  index.html?r1=40&n=1,7&abbildung&strahlen\n");
     text += QStringLiteral("\nBereiche der Werte und Meldungen: man %1\n").arg(programm);
     return text;
 }
@@ -269,17 +253,13 @@ Auswertung befehlszeile_auswerten(const QStringList& argumente)
 void szene_uebernehmen(const Befehlszeile& befehl, Ansicht& ansicht, GrafikKern& kern,
                        const Szenenschalter& schalter, const std::function<bool(const Szenenwert&)>& weiter)
 {
-    if (befehl.abbildung) {
-        schalter.abbildung_waehlen();
-    }
-    if (befehl.strahlen) {
-        schalter.strahlen_einschalten();
-    }
+    Szenenangabe szene;
+    szene.abbildung = befehl.abbildung;
+    szene.strahlen = befehl.strahlen;
     for (const Szenenwert& w : befehl.werte) {
-        ansicht.Text_setzen(w.box, w.text.toStdString());
-        kern.LostFocus(w.box);
-        if (weiter && !weiter(w)) {
-            return;
-        }
+        szene.werte.push_back({w.box, w.text.toStdString(), w.option.toStdString()});
     }
+    ::szene_uebernehmen(szene, ansicht, kern, schalter, [&](std::size_t i) {
+        return !weiter || weiter(befehl.werte[i]);
+    });
 }

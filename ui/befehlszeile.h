@@ -4,6 +4,7 @@
 
 #include "form/ansicht.h"
 #include "form/entwurf.h"
+#include "form/szenenoptionen.h"
 
 #include <QSize>
 #include <QString>
@@ -26,7 +27,8 @@ inline constexpr QSize bild_standardgroesse{entwurf::pixel(entwurf::client_breit
 
 struct Befehlszeile {
     // At most one value per box, in the order in which they are taken over
-    // (uebernahme_reihenfolge), whatever their order on the command line.
+    // (uebernahme_reihenfolge, form/szenenoptionen.h), whatever their order
+    // on the command line.
     std::vector<Szenenwert> werte;
     bool abbildung = false;
     bool strahlen = false;
@@ -34,12 +36,6 @@ struct Befehlszeile {
     QSize groesse = bild_standardgroesse;
     bool werte_ausgeben = false;  // --werte: print the measured values, open no window
 };
-
-// The lens position's lower bound depends on the lens's shape and the
-// object's upper bound on the whole lens, so these come first; otherwise the
-// boxes' tab order.
-inline constexpr Box uebernahme_reihenfolge[] = {Box::R1_a,    Box::R1_b, Box::n1,  Box::Nmax,
-                                                 Box::d1_plus, Box::X1_0, Box::ort, Box::hoehe};
 
 struct Auswertung {
     enum class Aktion { Weiter, Hilfe, Version, Fehler };
@@ -63,19 +59,9 @@ Auswertung befehlszeile_auswerten(const QStringList& argumente);
 QString versionstext();
 QString hilfetext();
 
-// What selects the mode and checks the rays on a view, the way a click on
-// the control does (so that the core's click handlers run).
-struct Szenenschalter {
-    std::function<void()> abbildung_waehlen;
-    std::function<void()> strahlen_einschalten;
-};
-
-// Takes the scene over as a user would: first the mode and the rays, so
-// that every value meets the scene it is meant for (the object's boxes are
-// there only in the imaging mode, and a value whose redraw fails in it
-// fails as typing it there would); then each value typed into its box and
-// the box left (Tab), in take-over order. weiter is asked after each value;
-// false stops there.
+// Takes the scene over as a user would (the core's szene_uebernehmen, also
+// the page's): the mode and the rays, then each value typed into its box
+// and the box left. weiter is asked after each value; false stops there.
 void szene_uebernehmen(const Befehlszeile& befehl, Ansicht& ansicht, GrafikKern& kern,
                        const Szenenschalter& schalter,
                        const std::function<bool(const Szenenwert&)>& weiter = {});

@@ -593,3 +593,10 @@ void frm_grafik::Refresh()
 {
     bereich_->update();
 }
+
+void frm_grafik::Grafik_Beschreibung(const std::string& text)
+{
+    // What the drawing shows now, then what it is at all, as the page says it.
+    bereich_->setAccessibleDescription(QString::fromStdString(text) + QLatin1Char(' ') +
+                                       QString::fromUtf8(entwurf::grafik_beschreibung));
+}

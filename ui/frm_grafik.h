@@ -91,6 +91,7 @@ public:
     void Clipboard_Text(const std::string& text, std::function<void(bool)> fertig) override;
     void End() override;
     void Refresh() override;
+    void Grafik_Beschreibung(const std::string& text) override;
 
     // The handlers behind the controls.
     GrafikKern& kern() { return kern_; }

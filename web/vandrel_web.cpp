@@ -1,15 +1,17 @@
 // The browser page as the window core's view: the core runs here in the
 // WebAssembly module and reaches the page's controls, dialog, clipboard and
-// canvas through the functions of the page script (seite.js, object Seite).
+// canvas through the functions of the page scripts (object Seite, start.js).
 // The page reports its events back through the vandrel_* exports below.
 
 #include "form/entwurf.h"
 #include "form/grafik_kern.h"
+#include "form/szenenoptionen.h"
 #include "form/messwerte.h"
 #include "render/rasterbild.h"
 
 #include <emscripten.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <deque>
@@ -51,6 +53,18 @@ EM_JS(void, seite_text_zeichnen,
        double massstab),
       { Seite.textZeichnen(HEAPU32, UTF8ToString(text), x, y, rgb >>> 0, pixel, breite, hoehe, massstab); });
 EM_JS(void, seite_titel, (const char* titel), { Seite.titel(UTF8ToString(titel)); });
+EM_JS(void, seite_entwurf, (int breite, int hoehe, const char* cursor_name),
+      { Seite.entwurf(breite, hoehe, UTF8ToString(cursor_name)); });
+EM_JS(void, seite_beschreibung, (const char* text), { Seite.beschreibung(UTF8ToString(text)); });
+EM_JS(void, seite_adresse, (const char* abfrage), { Seite.adresse(UTF8ToString(abfrage)); });
+EM_JS(void, seite_link_kopieren, (), { Seite.linkKopieren(); });
+EM_JS(char*, seite_abfrage, (), {
+    const s = Seite.abfrage();
+    const n = lengthBytesUTF8(s) + 1;
+    const p = _malloc(n);
+    stringToUTF8(s, p, n);
+    return p;
+});
 EM_JS(void, seite_element,
       (const char* name, const char* art, int box, const char* text, int links, int oben, int breite, int hoehe,
        int tab_index, int sichtbar, int fett, const char* zugang_name, const char* zugang_beschreibung),
@@ -72,10 +86,11 @@ EM_JS(void, seite_element,
           });
       });
 EM_JS(void, seite_menue,
-      (const char* datei, const char* kopieren, const char* ende, const char* info, const char* grafik_name,
-       const char* grafik_beschreibung),
+      (const char* datei, const char* kopieren, const char* link, const char* ende, const char* info,
+       const char* grafik_name, const char* grafik_beschreibung),
       {
-          Seite.menue(UTF8ToString(datei), UTF8ToString(kopieren), UTF8ToString(ende), UTF8ToString(info));
+          Seite.menue(UTF8ToString(datei), UTF8ToString(kopieren), UTF8ToString(link), UTF8ToString(ende),
+                      UTF8ToString(info));
           Seite.grafikZugang(UTF8ToString(grafik_name), UTF8ToString(grafik_beschreibung));
       });
 
@@ -172,6 +187,8 @@ public:
         fertig(angekommen);
     }
 
+    bool meldung_offen() const { return !meldungen_.empty(); }
+
     void frm_info_Show() override { seite_info_zeigen(); }
     void frm_messwerte_Show() override { seite_messwerte_zeigen(); }
     void Messwerte_zeigen(const Messbericht& bericht) override
@@ -192,6 +209,7 @@ public:
     }
     // The screen's device pixel ratio, for the chart.
     void pixelverhaeltnis_setzen(double v) { pixelverhaeltnis_ = v; }
+    void Grafik_Beschreibung(const std::string& text) override { seite_beschreibung(text.c_str()); }
     void End() override
     {
         beendet_ = true;
@@ -226,9 +244,52 @@ private:
 struct Programm {
     Seitenansicht ansicht;
     GrafikKern kern{ansicht};
+    // The scene of the address still to be typed in: a value that shows a
+    // message waits, as the desktop's blocking box makes it wait, until
+    // the message is closed.
+    Szenenangabe rest;
+    bool uebernahme = false;
 };
 
 std::unique_ptr<Programm> programm;
+
+// The address follows the scene on screen, once no message is pending: a
+// box that shows "Unfug !" still holds the bad text until its OK.
+void adresse_melden()
+{
+    if (programm && !programm->uebernahme && !programm->ansicht.meldung_offen() && !programm->ansicht.beendet()) {
+        seite_adresse(szene_als_adresse(programm->ansicht).c_str());
+    }
+}
+
+void uebernehmen(Szenenangabe szene)
+{
+    Programm& p = *programm;
+    p.uebernahme = true;
+    const Szenenschalter schalter{[&p] {
+                                      seite_waehlen("opt_abbildung");
+                                      p.kern.opt_abbildung_Click();
+                                  },
+                                  [&p] {
+                                      seite_waehlen("chk_licht");
+                                      p.kern.chk_licht_Click();
+                                  }};
+    std::size_t halt = szene.werte.size();
+    szene_uebernehmen(szene, p.ansicht, p.kern, schalter, [&](std::size_t i) {
+        if (p.ansicht.meldung_offen() || p.ansicht.beendet()) {
+            halt = i;
+            return false;
+        }
+        return true;
+    });
+    p.rest = {};
+    if (halt + 1 < szene.werte.size()) {
+        p.rest.werte.assign(szene.werte.begin() + static_cast<std::ptrdiff_t>(halt) + 1, szene.werte.end());
+        return;
+    }
+    p.uebernahme = p.ansicht.meldung_offen();
+    adresse_melden();
+}
 
 const char* art_name(entwurf::Art art)
 {
@@ -262,8 +323,9 @@ EMSCRIPTEN_KEEPALIVE void vandrel_start()
 {
     programm = std::make_unique<Programm>();
     seite_titel(entwurf::titel);
-    seite_menue(entwurf::mnu_Datei, entwurf::mnu_copy, entwurf::mnu_Ende, entwurf::mnu_info, entwurf::grafik_name,
-                entwurf::grafik_beschreibung);
+    seite_entwurf(entwurf::pixel(entwurf::client_breite), entwurf::pixel(entwurf::client_hoehe), entwurf::cursor_name);
+    seite_menue(entwurf::mnu_Datei, entwurf::mnu_copy, entwurf::mnu_link, entwurf::mnu_Ende, entwurf::mnu_info,
+                entwurf::grafik_name, entwurf::grafik_beschreibung);
     for (const entwurf::Steuerelement& e : entwurf::steuerelemente) {
         seite_element(e.name, art_name(e.art), box_von(e), e.text, entwurf::pixel(e.links), entwurf::pixel(e.oben),
                       entwurf::pixel(e.breite), entwurf::pixel(e.hoehe), e.tab_index, e.sichtbar, e.fett,
@@ -289,15 +351,28 @@ EMSCRIPTEN_KEEPALIVE void vandrel_groesse(int breite, int hoehe, double verhaelt
     programm->kern.neu_zeichnen();
 }
 
+// The scene in the page's address ("?r1=40&abbildung"), typed in as the
+// desktop types in its command line; after the first picture.
+EMSCRIPTEN_KEEPALIVE void vandrel_adresse_lesen()
+{
+    if (programm && !programm->ansicht.beendet()) {
+        char* p = seite_abfrage();
+        const std::string abfrage(p);
+        std::free(p);
+        uebernehmen(szene_aus_adresse(abfrage));
+    }
+}
+
 EMSCRIPTEN_KEEPALIVE void vandrel_lost_focus(int box)
 {
     if (programm && !programm->ansicht.beendet() && box >= 0 && box < box_anzahl) {
         programm->kern.LostFocus(static_cast<Box>(box));
+        adresse_melden();
     }
 }
 
 // 0 "Abbildung", 1 "Fokus", 2 "Lichtstrahlen", 3 "Kopieren", 4 "Ende", 5 "Info",
-// 6 "Messwerte"; in the measured-values panel 7 its "Kopieren", 8 its closing.
+// 6 "Messwerte"; in the measured-values panel 7 its "Kopieren", 8 its closing; 9 "Link kopieren".
 EMSCRIPTEN_KEEPALIVE void vandrel_klick(int was)
 {
     if (!programm || programm->ansicht.beendet()) {
@@ -314,7 +389,16 @@ EMSCRIPTEN_KEEPALIVE void vandrel_klick(int was)
     case 6: k.mnu_messwerte_Click(); break;
     case 7: k.cmd_messwerte_kopieren_Click(); break;
     case 8: k.frm_messwerte_Unload(); break;
+    case 9: seite_link_kopieren(); break;
     default: break;
+    }
+    adresse_melden();
+}
+
+EMSCRIPTEN_KEEPALIVE void vandrel_link_fertig(int angekommen)
+{
+    if (programm && !programm->ansicht.beendet()) {
+        programm->kern.link_kopiert(angekommen != 0);
     }
 }
 
@@ -330,8 +414,17 @@ EMSCRIPTEN_KEEPALIVE void vandrel_maus(double x, double y)
 
 EMSCRIPTEN_KEEPALIVE void vandrel_meldung_zu()
 {
-    if (programm) {
-        programm->ansicht.meldung_geschlossen();
+    if (!programm) {
+        return;
+    }
+    programm->ansicht.meldung_geschlossen();
+    if (programm->ansicht.meldung_offen()) {
+        return;
+    }
+    if (programm->uebernahme) {
+        uebernehmen(std::move(programm->rest));
+    } else {
+        adresse_melden();
     }
 }
 

@@ -1,0 +1,155 @@
+#include "form/szenenoptionen.h"
+
+#include "form/entwurf.h"
+#include "form/grafik_kern.h"
+
+#include <optional>
+
+const Szenenoption szenenoptionen[szenenoption_anzahl] = {
+    {"ort", Box::X1_0, "Linse: Ort, x der Linsenmitte"},
+    {"r1", Box::R1_a, "r 1, Kr\u00fcmmungsradius links"},
+    {"r2", Box::R1_b, "r 2, Kr\u00fcmmungsradius rechts"},
+    {"n", Box::n1, "n, Brechzahl"},
+    {"max-x", Box::Nmax, "max x, rechtes Ende des Bereichs"},
+    {"dicke", Box::d1_plus, "Dicke +, zus\u00e4tzliche Dicke"},
+    {"objekt-ort", Box::ort, "Objekt: Ort, x des Gegenstands"},
+    {"objekt-hoehe", Box::hoehe, "Objekt: H\u00f6he, H\u00f6he des Gegenstands"},
+};
+
+const Szenenoption& szenenoption(Box box)
+{
+    for (const Szenenoption& o : szenenoptionen) {
+        if (o.box == box) {
+            return o;
+        }
+    }
+    return szenenoptionen[0];
+}
+
+namespace {
+
+int hexwert(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+// A stray '%' that starts no escape stays as it is, as browsers read it.
+std::string entschluesseln(std::string_view s)
+{
+    std::string aus;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '+') {
+            aus += ' ';
+        } else if (s[i] == '%' && i + 2 < s.size() && hexwert(s[i + 1]) >= 0 && hexwert(s[i + 2]) >= 0) {
+            aus += static_cast<char>(hexwert(s[i + 1]) * 16 + hexwert(s[i + 2]));
+            i += 2;
+        } else {
+            aus += s[i];
+        }
+    }
+    return aus;
+}
+
+std::string verschluesseln(std::string_view s)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    std::string aus;
+    for (char c : s) {
+        const bool frei = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' ||
+                          c == '.' || c == '_' || c == '~' || c == ',';
+        if (frei) {
+            aus += c;
+        } else {
+            const auto b = static_cast<unsigned char>(c);
+            aus += '%';
+            aus += hex[b >> 4];
+            aus += hex[b & 15];
+        }
+    }
+    return aus;
+}
+
+}  // namespace
+
+Szenenangabe szene_aus_adresse(std::string_view abfrage)
+{
+    if (!abfrage.empty() && abfrage.front() == '?') {
+        abfrage.remove_prefix(1);
+    }
+    std::optional<std::string> texte[box_anzahl];
+    Szenenangabe szene;
+    while (!abfrage.empty()) {
+        const std::size_t ende = abfrage.find('&');
+        const std::string_view paar = abfrage.substr(0, ende);
+        abfrage = ende == std::string_view::npos ? std::string_view() : abfrage.substr(ende + 1);
+        const std::size_t gleich = paar.find('=');
+        const std::string name = entschluesseln(paar.substr(0, gleich));
+        const std::string text = gleich == std::string_view::npos ? std::string() : entschluesseln(paar.substr(gleich + 1));
+        if (name == option_abbildung) {
+            szene.abbildung = true;
+        } else if (name == option_strahlen) {
+            szene.strahlen = true;
+        }
+        for (const Szenenoption& o : szenenoptionen) {
+            if (name == o.name) {
+                texte[static_cast<int>(o.box)] = text;
+            }
+        }
+    }
+    for (Box box : uebernahme_reihenfolge) {
+        if (const std::optional<std::string>& t = texte[static_cast<int>(box)]) {
+            szene.werte.push_back({box, *t, szenenoption(box).name});
+        }
+    }
+    return szene;
+}
+
+std::string szene_als_adresse(const Ansicht& ansicht)
+{
+    std::string abfrage;
+    const auto anhaengen = [&abfrage](const std::string& teil) {
+        abfrage += abfrage.empty() ? "" : "&";
+        abfrage += teil;
+    };
+    for (const Szenenoption& o : szenenoptionen) {
+        const std::string text = ansicht.Text(o.box);
+        if (text != entwurf::box(o.box).text) {
+            anhaengen(std::string(o.name) + "=" + verschluesseln(text));
+        }
+    }
+    if (ansicht.opt_abbildung_Value() == True) {
+        anhaengen(option_abbildung);
+    }
+    if (ansicht.chk_licht_Value() == 1) {
+        anhaengen(option_strahlen);
+    }
+    return abfrage;
+}
+
+void szene_uebernehmen(const Szenenangabe& szene, Ansicht& ansicht, GrafikKern& kern,
+                       const Szenenschalter& schalter, const std::function<bool(std::size_t)>& weiter)
+{
+    if (szene.abbildung) {
+        schalter.abbildung_waehlen();
+    }
+    if (szene.strahlen) {
+        schalter.strahlen_einschalten();
+    }
+    for (std::size_t i = 0; i < szene.werte.size(); ++i) {
+        const Szenenangabe::Wert& w = szene.werte[i];
+        ansicht.Text_setzen(w.box, w.text);
+        kern.LostFocus(w.box);
+        if (weiter && !weiter(i)) {
+            return;
+        }
+    }
+}

@@ -1,0 +1,23 @@
+# Writes the service worker from its template: the page's files by name and
+# a version made of their contents.
+#   cmake -DVORLAGE=dienst.js.in -DZIEL=.../dienst.js -DDATEIEN="a|b|…" -P dienst.cmake
+cmake_minimum_required(VERSION 3.25)
+string(REPLACE "|" ";" DATEIEN "${DATEIEN}")
+if(NOT DATEIEN)
+  message(FATAL_ERROR "dienst.cmake: no files")
+endif()
+set(summen "")
+set(namen "")
+foreach(datei ${DATEIEN})
+  file(SHA256 ${datei} summe)
+  get_filename_component(name ${datei} NAME)
+  string(APPEND summen "${name}:${summe}\n")
+  list(APPEND namen "'${name}'")
+endforeach()
+string(SHA256 version "${summen}")
+string(SUBSTRING ${version} 0 16 version)
+list(JOIN namen ", " namen)
+file(READ ${VORLAGE} text)
+string(REPLACE "@VERSION@" "${version}" text "${text}")
+string(REPLACE "@DATEIEN@" "${namen}" text "${text}")
+file(WRITE ${ZIEL} "${text}")

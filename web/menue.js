@@ -1,0 +1,191 @@
+'use strict';
+// The menu bar and its one drop-down menu, by pointer and by keyboard.
+
+const menue = { punkte: [], oben: -1, offen: false, unten: -1 };
+
+function menueBauen(datei, kopieren, link, ende, info) {
+  const leiste = $('menue');
+  const punkt = (caption, id, aktion, unterpunkte) => {
+    const el = document.createElement('div');
+    el.className = 'menuepunkt';
+    el.id = id;
+    el.setAttribute('role', 'menuitem');
+    // The highlighted item has the focus, so that a screen reader says it;
+    // the keys stay the menu's (menueTaste).
+    el.tabIndex = -1;
+    const taste = zugriff(caption, el);
+    return { el, taste, aktion, unterpunkte };
+  };
+  const unter = [punkt(kopieren, 'mnu_copy', 3), punkt(link, 'mnu_link', 9), punkt(ende, 'mnu_Ende', 4)];
+  const klapp = document.createElement('div');
+  klapp.className = 'aufklapp';
+  klapp.id = 'mnu_Datei_menue';
+  klapp.setAttribute('role', 'menu');
+  klapp.hidden = true;
+  for (const u of unter) klapp.append(u.el);
+  const oben = [punkt(datei, 'mnu_Datei', null, unter), punkt(info, 'mnu_info', 5, null)];
+  oben[0].el.setAttribute('aria-haspopup', 'menu');
+  oben[0].klapp = klapp;
+  for (const o of oben) leiste.append(o.el);
+  leiste.append(klapp);
+  menue.punkte = oben;
+
+  leiste.addEventListener('mousedown', (e) => {
+    e.preventDefault();
+    if (!leiste.contains(document.activeElement)) hauptAktivieren();
+    const o = oben.findIndex((p) => p.el.contains(e.target));
+    if (o >= 0 && oben[o].unterpunkte) {
+      if (menue.offen && menue.oben === o) menueSchliessen();
+      else menueOeffnen(o, -1);
+    }
+  });
+  leiste.addEventListener('click', (e) => {
+    const o = oben.find((p) => p.el.contains(e.target));
+    if (o && o.aktion !== null) {
+      menueSchliessen();
+      ausfuehren(o.aktion);
+      return;
+    }
+    const u = unter.find((p) => p.el.contains(e.target));
+    if (u) {
+      menueSchliessen();
+      ausfuehren(u.aktion);
+    }
+  });
+  // Only a pointer that moves picks an item: a menu opening under a
+  // resting pointer (by keyboard) keeps the item the keys chose, even when
+  // the browser reports the pointer as having entered it.
+  let zeiger = null;
+  let bewegt = false;
+  document.addEventListener('mousemove', (e) => {
+    const hier = e.clientX + ',' + e.clientY;
+    bewegt = hier !== zeiger;
+    zeiger = hier;
+  }, true);
+  leiste.addEventListener('mousemove', (e) => {
+    if (!bewegt) return;
+    const o = oben.findIndex((p) => p.el.contains(e.target));
+    // Once the bar is active, the pointer moves it from item to item.
+    if (o >= 0 && menue.oben >= 0 && menue.oben !== o) {
+      if (oben[o].unterpunkte) menueOeffnen(o, -1);
+      else {
+        menueSchliessen();
+        markieren(o, -1);
+      }
+    }
+    const u = unter.findIndex((p) => p.el.contains(e.target));
+    if (u >= 0) markieren(menue.oben, u);
+  });
+  document.addEventListener('mousedown', (e) => {
+    if (menue.oben >= 0 && !leiste.contains(e.target)) menueSchliessen();
+  }, true);
+}
+
+function markieren(o, u) {
+  menue.oben = o;
+  menue.unten = u;
+  menue.punkte.forEach((p, i) => {
+    p.el.classList.toggle('markiert', i === o);
+    if (p.unterpunkte) p.unterpunkte.forEach((q, j) => q.el.classList.toggle('markiert', i === o && j === u));
+  });
+  if (o < 0) return;
+  const p = menue.punkte[o];
+  const el = u >= 0 && p.unterpunkte ? p.unterpunkte[u].el : p.el;
+  if (document.activeElement !== el) el.focus({ preventScroll: true });
+}
+
+function menueOeffnen(o, u) {
+  menue.offen = !!menue.punkte[o].unterpunkte;
+  for (const p of menue.punkte) if (p.klapp) p.klapp.hidden = true;
+  const p = menue.punkte[o];
+  if (p.klapp) {
+    p.klapp.style.left = p.el.offsetLeft + 'px';
+    p.klapp.hidden = false;
+    p.el.setAttribute('aria-expanded', 'true');
+  }
+  markieren(o, u);
+}
+
+// The focus goes back to where it was before the menu took it.
+function menueSchliessen() {
+  for (const p of menue.punkte) {
+    if (p.klapp) p.klapp.hidden = true;
+    if (p.unterpunkte) p.el.setAttribute('aria-expanded', 'false');
+  }
+  menue.offen = false;
+  markieren(-1, -1);
+  if ($('menue').contains(document.activeElement)) {
+    if (hauptFokus && hauptFokus.isConnected && !hauptFokus.closest('[hidden]')) hauptFokus.focus({ preventScroll: true });
+    else document.activeElement.blur();
+  }
+}
+
+// Keys while the menu bar is active; true when the key was the menu's.
+function menueTaste(e) {
+  const p = menue.punkte[menue.oben];
+  const unter = menue.offen ? p.unterpunkte : null;
+  const n = menue.punkte.length;
+  const taste = e.key.length === 1 ? e.key.toLowerCase() : '';
+  switch (e.key) {
+    case 'Escape':
+      menueSchliessen();
+      return true;
+    case 'ArrowLeft':
+    case 'ArrowRight': {
+      const o = (menue.oben + (e.key === 'ArrowRight' ? 1 : n - 1)) % n;
+      if (menue.offen && menue.punkte[o].unterpunkte) menueOeffnen(o, 0);
+      else {
+        menueSchliessen();
+        markieren(o, -1);
+      }
+      return true;
+    }
+    case 'ArrowDown':
+    case 'ArrowUp':
+      if (unter) {
+        const m = unter.length;
+        markieren(menue.oben, (menue.unten + (e.key === 'ArrowDown' ? 1 : m - 1) + (menue.unten < 0 && e.key === 'ArrowUp' ? 1 : 0)) % m);
+      } else if (p.unterpunkte) menueOeffnen(menue.oben, 0);
+      return true;
+    case 'Enter':
+    case ' ':
+      if (unter && menue.unten >= 0) {
+        const a = unter[menue.unten].aktion;
+        menueSchliessen();
+        ausfuehren(a);
+      } else if (p.unterpunkte) menueOeffnen(menue.oben, 0);
+      else {
+        menueSchliessen();
+        ausfuehren(p.aktion);
+      }
+      return true;
+    default:
+      break;
+  }
+  if (taste) {
+    const liste = unter || menue.punkte;
+    const treffer = liste.findIndex((q) => q.taste === taste);
+    if (treffer >= 0) {
+      if (unter) {
+        menueSchliessen();
+        ausfuehren(unter[treffer].aktion);
+      } else zugriffstaste(treffer);
+    }
+    return true;
+  }
+  return e.key !== 'Tab' && e.key !== 'Alt';
+}
+
+function zugriffstaste(o) {
+  const p = menue.punkte[o];
+  if (p.unterpunkte) menueOeffnen(o, 0);
+  else {
+    menueSchliessen();
+    ausfuehren(p.aktion);
+  }
+}
+
+function ausfuehren(aktion) {
+  if (!beendet) Module._vandrel_klick(aktion);
+}
+

@@ -1,0 +1,99 @@
+'use strict';
+// The start, the end, and Seite: what the core calls on the page.
+
+let beendet = false;
+
+function ende() {
+  beendet = true;
+  infoEntladen();
+  const dialog = $('meldung');
+  meldungOffen = false;
+  meldungAnstehend = false;
+  if (dialog.open) dialog.close();
+  $('fenster').hidden = true;
+  $('ende').hidden = false;
+  $('neustart').focus();
+}
+
+async function starten() {
+  await Promise.all([document.fonts.load('11px "Vandrel Sans"'), document.fonts.load('bold 11px "Vandrel Sans"')]);
+  schriftPx = parseFloat(getComputedStyle($('bereich')).fontSize) || schriftPx;
+  Module._vandrel_start();
+  ordnen();
+  anordnungBeobachten();
+  kopfzeilenSetzen();
+  fokusBeobachten();
+  meldungBeobachten();
+  eingabenBeobachten();
+  const erstes = hauptReihe()[0];
+  if (erstes) erstes.focus();
+  groesseBeobachten();
+  groesseMelden();
+  // The first picture stands; the scene of the address is typed in over it.
+  Module._vandrel_adresse_lesen();
+  offlineVorbereiten();
+  document.documentElement.dataset.bereit = '1';
+}
+
+// After one visit the page works without the network (dienst.js, made by
+// the build with the page's files and their version). Opened from disk it
+// needs none, and may have none.
+function offlineVorbereiten() {
+  if (location.protocol === 'file:' || !('serviceWorker' in navigator)) return;
+  navigator.serviceWorker.register('dienst.js').catch(() => {});
+}
+
+// What the core calls (the EM_JS functions of vandrel_web.cpp).
+const Seite = {
+  starten,
+  titel(t) {
+    document.title = t;
+  },
+  entwurf(breite, hoehe, cursorName) {
+    entwurfSetzen(breite);
+    cursorBenennen(cursorName);
+  },
+  menue: menueBauen,
+  // The drawing's name; its description is what it shows now (beschreibung),
+  // then what it is at all.
+  grafikZugang(name, beschreibung) {
+    const g = $('grafik');
+    g.setAttribute('aria-label', name);
+    $('grafik_hilfe').textContent = beschreibung;
+    g.setAttribute('aria-describedby', 'grafik_text grafik_hilfe');
+  },
+  beschreibung,
+  abfrage,
+  adresse,
+  linkKopieren,
+  element,
+  text: (box) => boxen[box].value,
+  textSetzen(box, t) {
+    const el = boxen[box];
+    el.value = t;
+    if (document.activeElement === el) el.setSelectionRange(0, 0);
+    el.scrollLeft = 0;
+  },
+  sichtbar(name, an) {
+    elemente.get(name).aussen.hidden = !an;
+  },
+  caption(name, t) {
+    elemente.get(name).aussen.textContent = t;
+  },
+  gewaehlt: (name) => (elemente.get(name).fokus.checked ? 1 : 0),
+  waehlen(name) {
+    elemente.get(name).fokus.checked = true;
+  },
+  meldung,
+  ablage,
+  infoZeigen,
+  ende,
+  bild,
+  textZeichnen,
+};
+
+var Module = {
+  onRuntimeInitialized() {
+    Seite.starten();
+  },
+};

@@ -1,0 +1,139 @@
+'use strict';
+// The info panel: the desktop's info window as seite_export wrote it
+// (info.js), a window in the page beside the main window.
+
+function infoBauen() {
+  const d = vandrelInfo;
+  const info = document.createElement('section');
+  info.id = 'info';
+  info.className = 'fenster';
+  info.setAttribute('role', 'dialog');
+  info.setAttribute('aria-label', d.titel);
+  const leiste = document.createElement('div');
+  leiste.className = 'titelleiste';
+  const t = document.createElement('span');
+  t.textContent = d.titel;
+  const zu = $('schliessen_vorlage').content.firstElementChild.cloneNode(true);
+  zu.addEventListener('mousedown', (e) => e.preventDefault());
+  // Closed through its frame: gone as after OK. The page has no other
+  // window to go to, so the main window's control gets the focus back.
+  zu.addEventListener('click', () => {
+    infoEntladen();
+    hauptZeigen();
+  });
+  leiste.append(t, zu);
+  const inhalt = document.createElement('div');
+  inhalt.className = 'inhalt';
+  inhalt.style.width = d.breite + 'px';
+  inhalt.style.height = d.hoehe + 'px';
+  inhalt.style.fontSize = d.schrift.px + 'px';
+  for (const e of d.elemente) {
+    let el;
+    if (e.art === 'knopf') {
+      el = document.createElement('button');
+      el.textContent = e.text;
+      el.dataset.name = 'cmd_ok';
+      el.addEventListener('click', () => {
+        infoEntladen();
+        hauptZeigen();
+      });
+    } else if (e.art === 'bild') {
+      el = document.createElement('div');
+      el.className = 'bildfeld';
+      el.tabIndex = 0;
+      el.dataset.name = e.name;
+      el.style.borderWidth = e.rahmen + 'px';
+      const img = document.createElement('img');
+      img.src = e.datei;
+      // The picture reads its formula; the field around it says which one.
+      img.alt = e.zugangBeschreibung || '';
+      el.setAttribute('role', 'group');
+      el.append(img);
+    } else {
+      el = document.createElement('div');
+      el.className = 'infotext';
+      el.textContent = e.text;
+      if (!e.umbruch) el.classList.add('einzeilig');
+    }
+    if (e.zugangName) el.setAttribute('aria-label', e.zugangName);
+    if (e.zugangBeschreibung && e.art !== 'bild') el.setAttribute('aria-description', e.zugangBeschreibung);
+    el.style.left = e.x + 'px';
+    el.style.top = e.y + 'px';
+    el.style.width = e.w + 'px';
+    el.style.height = e.h + 'px';
+    el.style.fontSize = e.schrift.px + 'px';
+    if (e.schrift.fett) el.classList.add('fett');
+    inhalt.append(el);
+  }
+  // A page lower than the panel scrolls its content, the OK button included.
+  const rollen = document.createElement('div');
+  rollen.className = 'rollen';
+  rollen.append(inhalt);
+  info.append(leiste, rollen);
+  verschiebbar(info, leiste);
+  // A click on the panel activates it: its control gets the focus back; a
+  // text or the frame takes none.
+  info.addEventListener('mousedown', (e) => {
+    if (e.target.closest('button, .bildfeld')) return;
+    e.preventDefault();
+    if (!imInfo(document.activeElement) && infoFokus && infoFokus.isConnected) infoFokus.focus({ preventScroll: true });
+  });
+  document.body.append(info);
+  // Over the drawing, clear of the strip of controls; where they flow in
+  // rows, right under the menu bar, and never wider or taller than the
+  // page: its content scrolls inside it, its title bar with the close
+  // button stays in view.
+  const seite = document.documentElement;
+  const strip = fliesst()
+    ? $('bereich').getBoundingClientRect().top
+    : $('bereich').getBoundingClientRect().top + Math.max(...[...elemente.values()].map((e) => e.def.oben + e.def.hoehe)) + 4;
+  info.style.left = Math.max(0, Math.min(470, seite.clientWidth - info.offsetWidth)) + 'px';
+  const oben = Math.round(strip);
+  info.style.top = oben + 'px';
+  info.style.maxHeight = `calc(100% - ${oben}px)`;
+  return info;
+}
+
+function verschiebbar(fenster, griff) {
+  griff.addEventListener('pointerdown', (e) => {
+    if (e.target.closest('button')) return;
+    e.preventDefault();
+    const dx = e.clientX - fenster.offsetLeft;
+    const dy = e.clientY - fenster.offsetTop;
+    griff.setPointerCapture(e.pointerId);
+    // The title bar stays reachable: never dragged past the page's edges.
+    const ziehen = (m) => {
+      const seite = document.documentElement;
+      fenster.style.left = Math.max(0, Math.min(m.clientX - dx, seite.clientWidth - 44)) + 'px';
+      fenster.style.top = Math.max(0, Math.min(m.clientY - dy, seite.clientHeight - griff.offsetHeight)) + 'px';
+    };
+    const los = () => {
+      griff.removeEventListener('pointermove', ziehen);
+      griff.removeEventListener('pointerup', los);
+    };
+    griff.addEventListener('pointermove', ziehen);
+    griff.addEventListener('pointerup', los);
+  });
+}
+
+// Created on first use, brought to the front and activated after that.
+function infoZeigen() {
+  let info = $('info');
+  if (!info) {
+    info = infoBauen();
+    infoFokus = info.querySelector('[data-name="cmd_ok"]');
+  }
+  if (infoFokus && infoFokus.isConnected) infoFokus.focus({ preventScroll: true });
+}
+
+function infoEntladen() {
+  const info = $('info');
+  if (info) info.remove();
+  infoFokus = null;
+}
+
+// The main window to the front and active, without a redraw.
+function hauptZeigen() {
+  if (hauptFokus && hauptFokus.isConnected && !hauptFokus.closest('[hidden]')) hauptFokus.focus();
+}
+
