@@ -21,10 +21,5 @@ function adresse(neu) {
 }
 
 function linkKopieren() {
-  const fertig = (ok) => Module._vandrel_link_fertig(ok ? 1 : 0);
-  if (!navigator.clipboard || !navigator.clipboard.writeText) {
-    setTimeout(() => fertig(false), 0);
-    return;
-  }
-  navigator.clipboard.writeText(location.href).then(() => fertig(true), () => fertig(false));
+  textInAblage(location.href, (ok) => Module._vandrel_link_fertig(ok ? 1 : 0));
 }

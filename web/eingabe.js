@@ -14,12 +14,16 @@ function eingabenBeobachten() {
       if (e.key === 'Tab') e.preventDefault();
       return;
     }
-    const imHauptfenster = !imInfo(document.activeElement);
-    // Escape closes the info panel as its OK does.
+    const imHauptfenster = !inTafel(document.activeElement);
+    // Escape closes a panel as its OK does.
     if (e.key === 'Escape' && !imHauptfenster) {
       e.preventDefault();
-      infoEntladen();
-      hauptZeigen();
+      if (imMesswerte(document.activeElement)) {
+        messwerteSchliessen();
+      } else {
+        infoEntladen();
+        hauptZeigen();
+      }
       return;
     }
     if (menue.oben >= 0 && imHauptfenster) {

@@ -21,6 +21,8 @@ let infoFokus = null;
 
 const imHaupt = (el) => !!el && $('steuerung').contains(el);
 const imInfo = (el) => !!el && !!$('info') && $('info').contains(el);
+// In one of the panels beside the main window (info, measured values).
+const inTafel = (el) => imInfo(el) || imMesswerte(el);
 
 // ------------------------------------------------------------ the window
 
@@ -204,7 +206,7 @@ function infoReihe() {
 
 function weiterschalten(rueckwaerts) {
   const aktiv = document.activeElement;
-  const reihe = imInfo(aktiv) ? infoReihe() : hauptReihe();
+  const reihe = imInfo(aktiv) ? infoReihe() : imMesswerte(aktiv) ? messwerteReihe() : hauptReihe();
   if (reihe.length === 0) return;
   let i = reihe.indexOf(aktiv);
   if (i < 0 && aktiv && aktiv.dataset && aktiv.dataset.tab !== undefined) {
@@ -266,6 +268,8 @@ function fokusBeobachten() {
       hauptFokus = neu;
     } else if (imInfo(neu)) {
       infoFokus = neu;
+    } else if (imMesswerte(neu)) {
+      messwerteFokus = neu;
     }
   }, true);
 }

@@ -98,6 +98,16 @@ function groesseBeobachten() {
 
 // ------------------------------------------------------------ clipboard
 
+// Text on the clipboard; fertig(true) once it is there, fertig(false) where
+// the page may not write it. Always after the caller has returned.
+function textInAblage(text, fertig) {
+  if (!navigator.clipboard || !navigator.clipboard.writeText) {
+    setTimeout(() => fertig(false), 0);
+    return;
+  }
+  navigator.clipboard.writeText(text).then(() => fertig(true), () => fertig(false));
+}
+
 function ablage() {
   const fertig = (ok) => Module._vandrel_ablage_fertig(ok ? 1 : 0);
   const leinwand = $('grafik');

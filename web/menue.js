@@ -3,7 +3,7 @@
 
 const menue = { punkte: [], oben: -1, offen: false, unten: -1 };
 
-function menueBauen(datei, kopieren, link, ende, info) {
+function menueBauen(datei, kopieren, link, ende, messwerte, info) {
   const leiste = $('menue');
   const punkt = (caption, id, aktion, unterpunkte) => {
     const el = document.createElement('div');
@@ -23,7 +23,8 @@ function menueBauen(datei, kopieren, link, ende, info) {
   klapp.setAttribute('role', 'menu');
   klapp.hidden = true;
   for (const u of unter) klapp.append(u.el);
-  const oben = [punkt(datei, 'mnu_Datei', null, unter), punkt(info, 'mnu_info', 5, null)];
+  const oben = [punkt(datei, 'mnu_Datei', null, unter), punkt(messwerte, 'mnu_messwerte', 6, null),
+    punkt(info, 'mnu_info', 5, null)];
   oben[0].el.setAttribute('aria-haspopup', 'menu');
   oben[0].klapp = klapp;
   for (const o of oben) leiste.append(o.el);

@@ -6,6 +6,7 @@ let beendet = false;
 function ende() {
   beendet = true;
   infoEntladen();
+  messwerteEntladen();
   const dialog = $('meldung');
   meldungOffen = false;
   meldungAnstehend = false;
@@ -87,6 +88,9 @@ const Seite = {
   meldung,
   ablage,
   infoZeigen,
+  messwerteZeigen,
+  messwerte,
+  textAblage,
   ende,
   bild,
   textZeichnen,

@@ -86,11 +86,11 @@ EM_JS(void, seite_element,
           });
       });
 EM_JS(void, seite_menue,
-      (const char* datei, const char* kopieren, const char* link, const char* ende, const char* info,
-       const char* grafik_name, const char* grafik_beschreibung),
+      (const char* datei, const char* kopieren, const char* link, const char* ende, const char* messwerte,
+       const char* info, const char* grafik_name, const char* grafik_beschreibung),
       {
           Seite.menue(UTF8ToString(datei), UTF8ToString(kopieren), UTF8ToString(link), UTF8ToString(ende),
-                      UTF8ToString(info));
+                      UTF8ToString(messwerte), UTF8ToString(info));
           Seite.grafikZugang(UTF8ToString(grafik_name), UTF8ToString(grafik_beschreibung));
       });
 
@@ -324,7 +324,8 @@ EMSCRIPTEN_KEEPALIVE void vandrel_start()
     programm = std::make_unique<Programm>();
     seite_titel(entwurf::titel);
     seite_entwurf(entwurf::pixel(entwurf::client_breite), entwurf::pixel(entwurf::client_hoehe), entwurf::cursor_name);
-    seite_menue(entwurf::mnu_Datei, entwurf::mnu_copy, entwurf::mnu_link, entwurf::mnu_Ende, entwurf::mnu_info,
+    seite_menue(entwurf::mnu_Datei, entwurf::mnu_copy, entwurf::mnu_link, entwurf::mnu_Ende, entwurf::mnu_messwerte,
+                entwurf::mnu_info,
                 entwurf::grafik_name, entwurf::grafik_beschreibung);
     for (const entwurf::Steuerelement& e : entwurf::steuerelemente) {
         seite_element(e.name, art_name(e.art), box_von(e), e.text, entwurf::pixel(e.links), entwurf::pixel(e.oben),

@@ -283,6 +283,52 @@ test('the info panel opens beside the window, once, and closes with OK or Escape
   await kontext.close();
 });
 
+test('the measured-values panel shows what --werte prints, follows the scene and copies its text', async () => {
+  assert.ok(DESKTOP, 'VANDREL_DESKTOP names no desktop program');
+  const werte = (...optionen) => execFileSync(DESKTOP, ['--werte', ...optionen], { encoding: 'utf8' });
+  const { page, kontext } = await oeffnen({ adresse: httpAdresse + '?strahlen', ablesen: true });
+  // The panel's tables read back as the text they were made from.
+  const tafeltext = () => page.evaluate(() => [...document.querySelectorAll('#messwerte .gruppe, #messwerte .hinweis')]
+    .map((g) => (g.classList.contains('hinweis') ? g.textContent + '\n'
+      : [g.querySelector('h3').textContent, ...[...g.querySelectorAll('tr')]
+        .map((tr) => [...tr.children].map((c) => c.textContent).join('\t'))].join('\n') + '\n'))
+    .join('\n'));
+  await page.click('#mnu_messwerte');
+  await page.waitForSelector('#messwerte');
+  assert.equal(await page.$eval('#messwerte .titelleiste span', (e) => e.textContent), 'Vandrel - Messwerte');
+  assert.equal(await page.evaluate(() => document.activeElement.dataset.name), 'cmd_ok');
+  assert.equal(await tafeltext(), werte('--strahlen'));
+  assert.equal(await sichtbar(page, '#messwerte_kennlinie'), true);
+  assert.deepEqual((await lage(page, '#messwerte_kennlinie')).slice(2), [360, 200]);
+
+  // A typed value and a mode switch change the numbers as on the desktop.
+  await eintippen(page, 'txt_R1_a', '40');
+  await page.keyboard.press('Tab');
+  assert.equal(await tafeltext(), werte('--strahlen', '--r1', '40'));
+  await page.click('#opt_abbildung');
+  assert.equal(await tafeltext(), werte('--strahlen', '--r1', '40', '--abbildung'));
+  assert.equal(await sichtbar(page, '#messwerte_kennlinie'), false);
+
+  // "Kopieren" puts that text on the clipboard and says so.
+  await page.bringToFront();
+  await page.click('#messwerte [data-name="cmd_kopieren"]');
+  assert.equal((await meldungAbwarten(page)).text, 'Messwerte in Zwischenablage');
+  await page.keyboard.press('Enter');
+  await meldungZu(page);
+  assert.equal(await page.evaluate(() => navigator.clipboard.readText()), await tafeltext());
+
+  // Escape closes it; opened again it shows the same scene; OK closes it.
+  await page.focus('#messwerte [data-name="cmd_ok"]');
+  await page.keyboard.press('Escape');
+  assert.equal(await anzahl(page, '#messwerte'), 0);
+  await page.click('#mnu_messwerte');
+  await page.waitForSelector('#messwerte');
+  assert.equal(await tafeltext(), werte('--strahlen', '--r1', '40', '--abbildung'));
+  await page.click('#messwerte [data-name="cmd_ok"]');
+  assert.equal(await anzahl(page, '#messwerte'), 0);
+  await kontext.close();
+});
+
 test('"Kopieren" puts the drawing on the clipboard as PNG and says so; "Ende" leaves a notice', async (t) => {
   const { page, kontext } = await oeffnen({ adresse: httpAdresse, ablesen: true });
   // The clipboard serves only the page that has the focus.
