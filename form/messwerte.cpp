@@ -1,5 +1,7 @@
 #include "form/messwerte.h"
 
+#include "form/zahltext.h"
+
 #include "render/messung.h"
 
 #include <cstdio>
@@ -130,19 +132,6 @@ Messgruppe faecherstrahlen(const Messung_t& s)
 }
 
 }  // namespace
-
-std::string zahl_zwei_stellen(double wert)
-{
-    if (!std::isfinite(wert)) {
-        return {};
-    }
-    const double hundertstel = std::round(std::fabs(wert) * 100.0);
-    const double ganz = std::floor(hundertstel / 100.0);
-    const int stellen = static_cast<int>(hundertstel - ganz * 100.0);
-    char puffer[400];  // the largest Double has 309 digits
-    std::snprintf(puffer, sizeof puffer, "%s%.0f,%02d", wert < 0 && hundertstel > 0 ? "-" : "", ganz, stellen);
-    return puffer;
-}
 
 Messbericht messbericht()
 {

@@ -38,7 +38,3 @@ struct Messbericht {
 
 // From the last redraw: the lens as it drew it and what it measured.
 Messbericht messbericht();
-
-// Two decimals, rounded half away from zero, decimal comma, "-" for a
-// negative value ("85,69", "-0,34", never "-0,00").
-std::string zahl_zwei_stellen(double wert);

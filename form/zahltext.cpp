@@ -204,17 +204,35 @@ std::string zahl_zu_text(double wert)
     return text;
 }
 
-std::string zahl_eine_stelle(double wert)
+namespace {
+
+// Fixed decimals, rounded half away from zero, decimal comma. A value that
+// rounds to zero keeps its minus sign only where the readout wants it.
+std::string festkomma(double wert, int stellen, bool minus_bei_null)
 {
     if (!std::isfinite(wert)) {
         return {};
     }
-    const double zehntel = std::round(std::fabs(wert) * 10.0);
-    const double ganz = std::floor(zehntel / 10.0);
-    const int stelle = static_cast<int>(zehntel - ganz * 10.0);
+    const double teiler = stellen == 1 ? 10.0 : 100.0;
+    const double teile = std::round(std::fabs(wert) * teiler);
+    const double ganz = std::floor(teile / teiler);
+    const int rest = static_cast<int>(teile - ganz * teiler);
+    const bool minus = wert < 0 && (minus_bei_null || teile > 0);
     char puffer[400];  // the largest Double has 309 digits
-    std::snprintf(puffer, sizeof puffer, "%s%.0f,%c", wert < 0 ? "-" : "", ganz, static_cast<char>('0' + stelle));
+    std::snprintf(puffer, sizeof puffer, "%s%.0f,%0*d", minus ? "-" : "", ganz, stellen, rest);
     return puffer;
+}
+
+}  // namespace
+
+std::string zahl_eine_stelle(double wert)
+{
+    return festkomma(wert, 1, true);
+}
+
+std::string zahl_zwei_stellen(double wert)
+{
+    return festkomma(wert, 2, false);
 }
 
 std::string cursor_text(double x, double y)

@@ -20,5 +20,9 @@ std::string zahl_zu_text(double wert);
 // One decimal, rounded half away from zero, decimal comma ("12,3", "-4,0").
 std::string zahl_eine_stelle(double wert);
 
+// Two decimals, rounded half away from zero, decimal comma, and "-" only
+// for a value that does not round to zero ("85,69", "-0,37", "0,00").
+std::string zahl_zwei_stellen(double wert);
+
 // The cursor readout: "x = 12,3     y = -4,0".
 std::string cursor_text(double x, double y);

@@ -200,14 +200,6 @@ TEST_F(Messwerte, CopyPutsTheTextAndConfirmsOnlyWhatArrived)
     EXPECT_EQ(a.meldungen, Texte{"Messwerte konnten nicht in die Zwischenablage gelegt werden"});
 }
 
-TEST(Messzahl, TwoDecimalsWithAComma)
-{
-    EXPECT_EQ(zahl_zwei_stellen(85.6882), "85,69");
-    EXPECT_EQ(zahl_zwei_stellen(-0.37), "-0,37");
-    EXPECT_EQ(zahl_zwei_stellen(-0.004), "0,00");  // no negative zero
-    EXPECT_EQ(zahl_zwei_stellen(1e20), "100000000000000000000,00");
-}
-
 TEST(Kennlinie, CrossingsAsDotsAndFPrimeAsALine)
 {
     Aufzeichnung f;

@@ -98,6 +98,10 @@ TEST(CursorText, OneDecimalRoundedAwayFromZero)
     EXPECT_EQ(zahl_eine_stelle(-0.04), std::string("-0,0"));
     EXPECT_EQ(zahl_eine_stelle(-3.75), std::string("-3,8"));
     EXPECT_EQ(zahl_eine_stelle(std::numeric_limits<double>::quiet_NaN()), std::string());
+    // The measured values: two decimals, and no minus on a value that rounds to zero.
+    EXPECT_EQ(zahl_zwei_stellen(85.6882), "85,69");
+    EXPECT_EQ(zahl_zwei_stellen(-0.004), "0,00");
+    EXPECT_EQ(zahl_zwei_stellen(-0.005), "-0,01");
 }
 
 }  // namespace
