@@ -28,9 +28,29 @@ Messzelle zahl_oder_unendlich(double w)
     return std::isfinite(w) ? zahl(w) : text("unendlich");
 }
 
+// Rows are moved into their group, never copied: the window follows every
+// redraw, and the values must cost the redraw next to nothing.
+template <class... Zellen>
+Zeile zeile(Zellen&&... zellen)
+{
+    Zeile z;
+    z.reserve(sizeof...(zellen));
+    (z.push_back(std::forward<Zellen>(zellen)), ...);
+    return z;
+}
+
+template <class... Zeilen>
+std::vector<Zeile> zeilen(Zeilen&&... z)
+{
+    std::vector<Zeile> v;
+    v.reserve(sizeof...(z));
+    (v.push_back(std::forward<Zeilen>(z)), ...);
+    return v;
+}
+
 Zeile wert(const char* name, const char* zeichen, Messzelle w)
 {
-    return {text(name), text(zeichen), std::move(w)};
+    return zeile(text(name), text(zeichen), std::move(w));
 }
 
 Zeile wert(const char* name, const char* zeichen, double w)
@@ -42,10 +62,10 @@ Messgruppe linse(const Module1_t& m)
 {
     return {"Linse",
             kopf_werte,
-            {wert("Krümmungsradius links", "r1", m.R1_a), wert("Krümmungsradius rechts", "r2", m.R1_b),
-             wert("Brechzahl", "n", m.n1), wert("Mittendicke", "d", m.d1), wert("Scheitel links", "x_S1", m.S1),
-             wert("Scheitel rechts", "x_S2", m.S2), wert("Mittelpunkt der linken Kugelfläche", "x_M1", m.M1),
-             wert("Mittelpunkt der rechten Kugelfläche", "x_M2", m.M2)}};
+            zeilen(wert("Krümmungsradius links", "r1", m.R1_a), wert("Krümmungsradius rechts", "r2", m.R1_b),
+                   wert("Brechzahl", "n", m.n1), wert("Mittendicke", "d", m.d1), wert("Scheitel links", "x_S1", m.S1),
+                   wert("Scheitel rechts", "x_S2", m.S2), wert("Mittelpunkt der linken Kugelfläche", "x_M1", m.M1),
+                   wert("Mittelpunkt der rechten Kugelfläche", "x_M2", m.M2))};
 }
 
 Messgruppe dicke_linse(const Module1_t& m)
@@ -54,24 +74,20 @@ Messgruppe dicke_linse(const Module1_t& m)
     const double f = m.xF2 - m.xH2;
     return {"Dicke Linse",
             kopf_werte,
-            {wert("Brennweite", "f_dick", f),
-             wert("Wirkung", "", text(f < 0 ? "zerstreuend" : "sammelnd")),
-             wert("Hauptebene H", "x_H", m.xH1),
-             wert("Hauptebene H'", "x_H'", m.xH2),
-             wert("Brennpunkt F", "x_F", m.xF1),
-             wert("Brennpunkt F'", "x_F'", m.xF2),
-             wert("Scheitel links bis H", "SH", m.h1),
-             wert("H' bis Scheitel rechts", "S'H'", m.h2),
-             wert("Vordere Schnittweite (F bis S1)", "s_F", m.S1 - m.xF1),
-             wert("Hintere Schnittweite (S2 bis F')", "s'_F'", m.xF2 - m.S2)}};
+            zeilen(wert("Brennweite", "f_dick", f), wert("Wirkung", "", text(f < 0 ? "zerstreuend" : "sammelnd")),
+                   wert("Hauptebene H", "x_H", m.xH1), wert("Hauptebene H'", "x_H'", m.xH2),
+                   wert("Brennpunkt F", "x_F", m.xF1), wert("Brennpunkt F'", "x_F'", m.xF2),
+                   wert("Scheitel links bis H", "SH", m.h1), wert("H' bis Scheitel rechts", "S'H'", m.h2),
+                   wert("Vordere Schnittweite (F bis S1)", "s_F", m.S1 - m.xF1),
+                   wert("Hintere Schnittweite (S2 bis F')", "s'_F'", m.xF2 - m.S2))};
 }
 
 Messgruppe duenne_linse(const Module1_t& m)
 {
     return {"Dünne Linse",
             kopf_werte,
-            {wert("Brennweite", "f", m.f_duenn), wert("Brennpunkt F", "x_F", m.xF1_duenn),
-             wert("Brennpunkt F'", "x_F'", m.xF2_duenn)}};
+            zeilen(wert("Brennweite", "f", m.f_duenn), wert("Brennpunkt F", "x_F", m.xF1_duenn),
+                   wert("Brennpunkt F'", "x_F'", m.xF2_duenn))};
 }
 
 Messgruppe abbildung(const Messung_t& s)
@@ -79,10 +95,10 @@ Messgruppe abbildung(const Messung_t& s)
     const char* art = !std::isfinite(s.b) ? "im Unendlichen" : s.virtuell ? "virtuell, aufrecht" : "reell, umgekehrt";
     return {"Abbildung",
             kopf_werte,
-            {wert("Gegenstandsweite (von H)", "g", s.g), wert("Bildweite (von H')", "b", zahl_oder_unendlich(s.b)),
-             wert("Ort des Bildes", "x_B", zahl_oder_unendlich(s.bild_ort)),
-             wert("Höhe des Bildes", "y_B", zahl_oder_unendlich(s.bild_h)),
-             wert("Abbildungsmaßstab", "β", zahl_oder_unendlich(s.beta)), wert("Bild", "", text(art))}};
+            zeilen(wert("Gegenstandsweite (von H)", "g", s.g), wert("Bildweite (von H')", "b", zahl_oder_unendlich(s.b)),
+                   wert("Ort des Bildes", "x_B", zahl_oder_unendlich(s.bild_ort)),
+                   wert("Höhe des Bildes", "y_B", zahl_oder_unendlich(s.bild_h)),
+                   wert("Abbildungsmaßstab", "β", zahl_oder_unendlich(s.beta)), wert("Bild", "", text(art)))};
 }
 
 Messzelle bei_x(const char* was, double x)
@@ -95,13 +111,13 @@ Messgruppe fokusstrahlen(const Messung_t& s)
     Messgruppe g{"Strahlen", {"Starthöhe y0", "Achsenschnitt x", "x − x_F'"}, {}};
     for (const Strahlverlauf& v : s.strahlen) {
         if (std::isfinite(v.x_totalreflexion)) {
-            g.zeilen.push_back({zahl(v.y0), bei_x("Totalreflexion", v.x_totalreflexion), text("")});
+            g.zeilen.push_back(zeile(zahl(v.y0), bei_x("Totalreflexion", v.x_totalreflexion), text("")));
         } else if (std::isfinite(v.x_achse)) {
-            g.zeilen.push_back({zahl(v.y0), zahl(v.x_achse), zahl(v.x_achse - s.szene.xF2)});
+            g.zeilen.push_back(zeile(zahl(v.y0), zahl(v.x_achse), zahl(v.x_achse - s.szene.xF2)));
         } else {
-            g.zeilen.push_back({zahl(v.y0),
-                                text("kein Achsenschnitt bis x = " + zahl_zwei_stellen(double(s.szene.Nmax))),
-                                text("")});
+            g.zeilen.push_back(zeile(zahl(v.y0),
+                                     text("kein Achsenschnitt bis x = " + zahl_zwei_stellen(double(s.szene.Nmax))),
+                                     text("")));
         }
     }
     return g;
@@ -112,7 +128,8 @@ Messgruppe faecherstrahlen(const Messung_t& s)
     Messgruppe g{"Strahlen", {"Startanstieg dy/dx", "Höhe in der Bildebene", "Abstand zur Bildspitze"}, {}};
     for (const Strahlverlauf& v : s.strahlen) {
         // The tracer's rise is per step of x, dx.
-        Zeile z{zahl(v.dy0 / s.szene.dx)};
+        Zeile z = zeile(zahl(v.dy0 / s.szene.dx));
+        z.reserve(3);
         if (std::isfinite(v.x_totalreflexion)) {
             z.push_back(bei_x("Totalreflexion", v.x_totalreflexion));
             z.push_back(text(""));
@@ -147,7 +164,10 @@ Messbericht messbericht()
     case Messung_t::Stand::gezeichnet:
         break;
     }
-    r.gruppen = {linse(s.szene), dicke_linse(s.szene), duenne_linse(s.szene)};
+    r.gruppen.reserve(5);
+    r.gruppen.push_back(linse(s.szene));
+    r.gruppen.push_back(dicke_linse(s.szene));
+    r.gruppen.push_back(duenne_linse(s.szene));
     if (s.abbildung) {
         r.gruppen.push_back(abbildung(s));
         if (s.licht) {

@@ -218,9 +218,24 @@ std::string festkomma(double wert, int stellen, bool minus_bei_null)
     const double ganz = std::floor(teile / teiler);
     const int rest = static_cast<int>(teile - ganz * teiler);
     const bool minus = wert < 0 && (minus_bei_null || teile > 0);
-    char puffer[400];  // the largest Double has 309 digits
-    std::snprintf(puffer, sizeof puffer, "%s%.0f,%0*d", minus ? "-" : "", ganz, stellen, rest);
-    return puffer;
+    std::string text = minus ? "-" : "";
+    if (ganz < 1e18) {
+        // The measured values format some fifty numbers after every redraw:
+        // whole numbers the fast way, printf only for the huge.
+        char ziffern[24];
+        const auto ende = std::to_chars(ziffern, ziffern + sizeof ziffern, static_cast<long long>(ganz)).ptr;
+        text.append(ziffern, ende);
+    } else {
+        char puffer[400];  // the largest Double has 309 digits
+        std::snprintf(puffer, sizeof puffer, "%.0f", ganz);
+        text += puffer;
+    }
+    text += ',';
+    if (stellen == 2) {
+        text += static_cast<char>('0' + rest / 10);
+    }
+    text += static_cast<char>('0' + rest % 10);
+    return text;
 }
 
 }  // namespace
