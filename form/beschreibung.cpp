@@ -8,8 +8,11 @@
 std::string grafik_beschreibung()
 {
     const Messung_t& g = Messung;
-    if (g.stand != Messung_t::Stand::gezeichnet) {
+    if (g.stand == Messung_t::Stand::nicht_gezeichnet) {
         return "Keine Grafik: die Zeichenfl\u00e4che ist zu klein.";
+    }
+    if (g.stand == Messung_t::Stand::abgebrochen) {
+        return "Die Szene l\u00e4sst sich mit diesen Werten nicht ganz zeichnen.";
     }
     const Module1_t& m = g.szene;
     std::string text = g.abbildung ? "Abbildung." : "Fokus.";

@@ -7,5 +7,5 @@
 // measured (render/messung.h): the mode, where the thick lens's F and F'
 // lie, in the imaging mode where the object and its image stand and whether
 // the image is virtual, and how many rays were traced. A surface too small
-// for the drawing says so.
+// for the drawing says so, and so does a redraw that failed on the way.
 std::string grafik_beschreibung();

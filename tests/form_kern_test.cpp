@@ -105,6 +105,10 @@ TEST_F(Befehle, DescriptionOfTheDrawing)
     a.aufzeichnung().zustand = 1;  // minimized: nothing drawn
     kern.neu_zeichnen();
     EXPECT_EQ(grafik_beschreibung(), "Keine Grafik: die Zeichenfl\u00e4che ist zu klein.");
+    a.aufzeichnung().zustand = 0;
+    m.n1 = 1;  // every lens calculation fails
+    kern.neu_zeichnen();
+    EXPECT_EQ(grafik_beschreibung(), "Die Szene l\u00e4sst sich mit diesen Werten nicht ganz zeichnen.");
 }
 
 }  // namespace
