@@ -105,7 +105,9 @@ Strahlverlauf strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, do
             // or past the plane. A height of exactly 0 counts as crossing
             // with the next step, at the point where it was 0; a ray that
             // starts on the axis has not crossed it.
-            if (std::signbit(ys) != std::signbit(y_vorher)) {
+            // The product is the cheap test in this hot loop; the sign bits
+            // decide where it underflows to 0.
+            if (ys * y_vorher <= 0 && std::signbit(ys) != std::signbit(y_vorher)) {
                 if (verlauf.x_achse != verlauf.x_achse && !(y_vorher == 0 && xs == verlauf.x0)) {
                     const double x_vorher = xs == verlauf.x0 ? xs : xs - schritt;
                     verlauf.x_achse = x_vorher + (xs - x_vorher) * y_vorher / (y_vorher - ys);
