@@ -4,7 +4,7 @@
 
 #include "render/messung.h"
 
-#include <cstdio>
+#include <utility>
 
 namespace {
 

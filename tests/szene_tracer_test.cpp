@@ -196,28 +196,6 @@ TEST_F(Tracer, StartHinterNmaxZeichnetNichts)
     EXPECT_EQ(m.ys, 3);
 }
 
-// The x at which the traced ray of one beam height first drops to the axis.
-double achsendurchgang(double y0)
-{
-    Mitschnitt s;
-    strahl_verfolgen(s, 0, y0, 0, true);
-    for (size_t i = 0; i < s.punkte.size(); i += 2) {
-        if (s.punkte[i].ys <= 0) {
-            return s.punkte[i].x;
-        }
-    }
-    return NAN;
-}
-
-TEST_F(Tracer, BuendelSchneidetDieAchseHinterDerLinse)
-{
-    const double erwartet[5] = {85.3, 84.3, 82.5, 79.5, 74.5};
-    for (int k = 0; k < 5; ++k) {
-        const double x = achsendurchgang(3.0 * (k + 1));
-        EXPECT_NEAR(x, erwartet[k], 0.1) << "Hoehe " << 3 * (k + 1);
-    }
-}
-
 // Where the traced ray from height y0, parallel to the axis, crosses it:
 // interpolated between the two drawn points whose heights change sign. The
 // tracer notes the same crossing as it marches.
@@ -236,6 +214,15 @@ double achsenschnitt(double y0)
     }
     ADD_FAILURE() << "no crossing from height " << y0;
     return NAN;
+}
+
+TEST_F(Tracer, BuendelSchneidetDieAchseHinterDerLinse)
+{
+    const double erwartet[5] = {85.3, 84.3, 82.5, 79.5, 74.5};
+    for (int k = 0; k < 5; ++k) {
+        const double x = achsenschnitt(3.0 * (k + 1));
+        EXPECT_NEAR(x, erwartet[k], 0.1) << "Hoehe " << 3 * (k + 1);
+    }
 }
 
 TEST_F(Tracer, BrennpunkteStehenWoAchsennaheStrahlenSchneiden)

@@ -48,7 +48,7 @@ public:
     Kennlinienbild* kennlinie;
     QPushButton* cmd_kopieren;
     QPushButton* cmd_ok;
-    // Group titles and cells, in reading order, for tests and screen readers.
+    // Group titles and cells as shown, in reading order.
     QStringList texte() const;
 
 protected:

@@ -129,7 +129,7 @@ function messwerte(text, hinweis, heap8, pixel, breite, hoehe, massstab) {
     for (const block of text.replace(/\n$/, '').split('\n\n')) {
       const [titel, kopf, ...zeilen] = block.split('\n');
       const gruppe = document.createElement('section');
-      gruppe.className = 'gruppe';
+      gruppe.className = 'messgruppe';
       const h = document.createElement('h3');
       h.textContent = titel;
       const tabelle = document.createElement('table');

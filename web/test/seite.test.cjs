@@ -288,7 +288,7 @@ test('the measured-values panel shows what --werte prints, follows the scene and
   const werte = (...optionen) => execFileSync(DESKTOP, ['--werte', ...optionen], { encoding: 'utf8' });
   const { page, kontext } = await oeffnen({ adresse: httpAdresse + '?strahlen', ablesen: true });
   // The panel's tables read back as the text they were made from.
-  const tafeltext = () => page.evaluate(() => [...document.querySelectorAll('#messwerte .gruppe, #messwerte .hinweis')]
+  const tafeltext = () => page.evaluate(() => [...document.querySelectorAll('#messwerte .messgruppe, #messwerte .hinweis')]
     .map((g) => (g.classList.contains('hinweis') ? g.textContent + '\n'
       : [g.querySelector('h3').textContent, ...[...g.querySelectorAll('tr')]
         .map((tr) => [...tr.children].map((c) => c.textContent).join('\t'))].join('\n') + '\n'))
