@@ -1,6 +1,7 @@
 #include "form/beschreibung.h"
 
 #include "form/zahltext.h"
+#include "lens/flaeche.h"
 #include "render/messung.h"
 
 #include <cmath>
@@ -16,12 +17,17 @@ std::string grafik_beschreibung()
     }
     const Module1_t& m = g.szene;
     std::string text = g.abbildung ? "Abbildung." : "Fokus.";
-    text += " Brennpunkte der dicken Linse: F bei x = " + zahl_eine_stelle(m.xF1) + ", F' bei x = " +
-            zahl_eine_stelle(m.xF2) + ".";
+    text += std::string(" Linse ") + linsenform(m.R1_a, m.R1_b) + ".";
+    if (std::isfinite(m.xF1) && std::isfinite(m.xF2)) {
+        text += " Brennpunkte der dicken Linse: F bei x = " + zahl_eine_stelle(m.xF1) + ", F' bei x = " +
+                zahl_eine_stelle(m.xF2) + ".";
+    } else {
+        text += " Die Linse ist afokal: sie hat keine Brennpunkte.";
+    }
     if (g.abbildung) {
         text += " Gegenstand bei x = " + zahl_eine_stelle(m.obj_ort) + ", H\u00f6he " + zahl_eine_stelle(m.obj_h) + ".";
         if (!std::isfinite(g.bild_ort)) {
-            text += " Kein Bild: der Gegenstand steht im Brennpunkt F.";
+            text += " Das Bild liegt im Unendlichen: der Gegenstand steht im Brennpunkt F.";
         } else {
             text += (g.virtuell ? " Virtuelles Bild bei x = " : " Bild bei x = ") + zahl_eine_stelle(g.bild_ort);
             // The image stands where the lens equation puts it, which may be

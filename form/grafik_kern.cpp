@@ -32,6 +32,11 @@ void ohne_meldung(F schritte)
 
 }  // namespace
 
+std::optional<double> eingabewert(Box box, std::string_view text)
+{
+    return box == Box::R1_a || box == Box::R1_b ? text_zu_radius(text) : text_zu_zahl(text);
+}
+
 GrafikKern::GrafikKern(Ansicht& ansicht) : ansicht_(ansicht) {}
 
 void GrafikKern::Form_Load()
@@ -88,7 +93,7 @@ void GrafikKern::eingabe(Box box, Schritte schritte, Fehlerpfad fehlerpfad)
 {
     bool fehler = false;
     try {
-        const std::optional<double> x = text_zu_zahl(ansicht_.Text(box));
+        const std::optional<double> x = eingabewert(box, ansicht_.Text(box));
         if (x) {
             schritte(*x);
         } else {
@@ -108,11 +113,13 @@ void GrafikKern::txt_X1_0_LostFocus()
     eingabe(
         Box::X1_0,
         [&](double x) {
-            const double grenze = pruefe(m.X1_0 - m.S1 + 2);
+            // The glass's leftmost point (the vertex, or the rim of a
+            // concave left surface) stays right of x = 2.
+            const double grenze = pruefe(m.X1_0 - m.x_glas_links + 2);
             if (x <= 1000 && x > grenze) {
                 m.X1_0 = x;
             } else {
-                // The lens moves so that its left vertex stands at x = 2.
+                // The lens moves so that its leftmost point stands at x = 2.
                 ansicht_.Text_setzen(Box::X1_0, zahl_zu_text(grenze));
                 m.X1_0 = grenze;
             }
@@ -129,18 +136,24 @@ void GrafikKern::txt_X1_0_LostFocus()
         });
 }
 
-// Both surfaces take the same radii: above half the lens height, at most 10000.
+// Both surfaces take the same radii: convex (> 0) or concave (< 0), above
+// half the lens height and at most 10000 either way, or plane (0), which
+// the box then shows as "∞".
 void GrafikKern::radius_eingabe(Box box, double& radius)
 {
     eingabe(
         box,
         [&](double x) {
-            if (x <= 10000 && x > Module1.D1 / 2.0) {
-                radius = x;
+            const double betrag = std::abs(x);
+            if (x == 0 || (betrag <= 10000 && betrag > Module1.D1 / 2.0)) {
+                radius = x == 0 ? 0.0 : x;  // no -0
+                if (x == 0) {
+                    ansicht_.Text_setzen(box, radius_zu_text(0));
+                }
                 linse_berechnen();
                 Form_Resize();
             } else {
-                ansicht_.Text_setzen(box, zahl_zu_text(radius));
+                ansicht_.Text_setzen(box, radius_zu_text(radius));
             }
         },
         [this, box] { ansicht_.Text_setzen(box, "50"); });
@@ -208,7 +221,7 @@ void GrafikKern::txt_ort_LostFocus()
     eingabe(
         Box::ort,
         [&](double x) {
-            if (x >= 0 && x <= m.S1) {
+            if (x >= 0 && x <= m.x_glas_links) {
                 m.obj_ort = x;
             } else {
                 ansicht_.Text_setzen(Box::ort, "0");

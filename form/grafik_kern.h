@@ -6,6 +6,14 @@
 
 #include "ansicht.h"
 
+#include <optional>
+#include <string_view>
+
+// A box's text as its value: a number, and for the radii also a plane
+// surface ("∞", "unendlich", "inf" or 0, read as 0). Nothing when the
+// text is no value.
+std::optional<double> eingabewert(Box box, std::string_view text);
+
 class GrafikKern {
 public:
     explicit GrafikKern(Ansicht& ansicht);

@@ -2,6 +2,7 @@
 
 #include "form/zahltext.h"
 
+#include "lens/flaeche.h"
 #include "render/messung.h"
 
 #include <utility>
@@ -26,6 +27,22 @@ Messzelle text(std::string t)
 Messzelle zahl_oder_unendlich(double w)
 {
     return std::isfinite(w) ? zahl(w) : text("unendlich");
+}
+
+// A value that an afocal lens or a plane surface does not have (NaN), or
+// has at infinity.
+Messzelle zahl_oder_keine(double w)
+{
+    if (std::isnan(w)) {
+        return text("\u2013");
+    }
+    return std::isfinite(w) ? zahl(w) : text(w > 0 ? "\u221e" : "\u2212\u221e");
+}
+
+// A radius, "∞" for a plane surface.
+Messzelle radius(double r)
+{
+    return r == 0 ? text("\u221e") : zahl(r);
 }
 
 // Rows are moved into their group, never copied: the window follows every
@@ -62,43 +79,66 @@ Messgruppe linse(const Module1_t& m)
 {
     return {"Linse",
             kopf_werte,
-            zeilen(wert("Krümmungsradius links", "r1", m.R1_a), wert("Krümmungsradius rechts", "r2", m.R1_b),
-                   wert("Brechzahl", "n", m.n1), wert("Mittendicke", "d", m.d1), wert("Scheitel links", "x_S1", m.S1),
-                   wert("Scheitel rechts", "x_S2", m.S2), wert("Mittelpunkt der linken Kugelfläche", "x_M1", m.M1),
-                   wert("Mittelpunkt der rechten Kugelfläche", "x_M2", m.M2))};
+            zeilen(wert("Form", "", text(linsenform(m.R1_a, m.R1_b))),
+                   wert("Krümmungsradius links", "r1", radius(m.R1_a)),
+                   wert("Krümmungsradius rechts", "r2", radius(m.R1_b)), wert("Brechzahl", "n", m.n1),
+                   wert("Mittendicke", "d", m.d1), wert("Randdicke", "d_R", m.d_rand),
+                   wert("Scheitel links", "x_S1", m.S1), wert("Scheitel rechts", "x_S2", m.S2),
+                   wert("Mittelpunkt der linken Kugelfläche", "x_M1", zahl_oder_keine(m.M1)),
+                   wert("Mittelpunkt der rechten Kugelfläche", "x_M2", zahl_oder_keine(m.M2)))};
 }
 
 Messgruppe dicke_linse(const Module1_t& m)
 {
-    // F' stands one focal length behind H'.
-    const double f = m.xF2 - m.xH2;
+    // F' stands one focal length behind H'; an afocal lens has neither.
+    const bool afokal = std::isnan(m.xH2);
+    const double f = afokal ? INFINITY : m.xF2 - m.xH2;
+    const char* wirkung = afokal ? "afokal (parallel bleibt parallel)" : f < 0 ? "zerstreuend" : "sammelnd";
     return {"Dicke Linse",
             kopf_werte,
-            zeilen(wert("Brennweite", "f_dick", f), wert("Wirkung", "", text(f < 0 ? "zerstreuend" : "sammelnd")),
-                   wert("Hauptebene H", "x_H", m.xH1), wert("Hauptebene H'", "x_H'", m.xH2),
-                   wert("Brennpunkt F", "x_F", m.xF1), wert("Brennpunkt F'", "x_F'", m.xF2),
-                   wert("Scheitel links bis H", "SH", m.h1), wert("H' bis Scheitel rechts", "S'H'", m.h2),
-                   wert("Vordere Schnittweite (F bis S1)", "s_F", m.S1 - m.xF1),
-                   wert("Hintere Schnittweite (S2 bis F')", "s'_F'", m.xF2 - m.S2))};
+            zeilen(wert("Brennweite", "f_dick", zahl_oder_keine(f)), wert("Wirkung", "", text(wirkung)),
+                   wert("Hauptebene H", "x_H", zahl_oder_keine(m.xH1)),
+                   wert("Hauptebene H'", "x_H'", zahl_oder_keine(m.xH2)),
+                   wert("Brennpunkt F", "x_F", zahl_oder_keine(m.xF1)),
+                   wert("Brennpunkt F'", "x_F'", zahl_oder_keine(m.xF2)),
+                   wert("Scheitel links bis H", "SH", zahl_oder_keine(m.h1)),
+                   wert("H' bis Scheitel rechts", "S'H'", zahl_oder_keine(m.h2)),
+                   wert("Vordere Schnittweite (F bis S1)", "s_F", zahl_oder_keine(m.S1 - m.xF1)),
+                   wert("Hintere Schnittweite (S2 bis F')", "s'_F'", zahl_oder_keine(m.xF2 - m.S2)))};
 }
 
 Messgruppe duenne_linse(const Module1_t& m)
 {
     return {"Dünne Linse",
             kopf_werte,
-            zeilen(wert("Brennweite", "f", m.f_duenn), wert("Brennpunkt F", "x_F", m.xF1_duenn),
-                   wert("Brennpunkt F'", "x_F'", m.xF2_duenn))};
+            zeilen(wert("Brennweite", "f", zahl_oder_keine(m.f_duenn)),
+                   wert("Brennpunkt F", "x_F", zahl_oder_keine(m.xF1_duenn)),
+                   wert("Brennpunkt F'", "x_F'", zahl_oder_keine(m.xF2_duenn)))};
+}
+
+// Real when the rays leaving the lens meet behind it, virtual otherwise;
+// upright or inverted by the sign of the magnification, so that the words
+// never contradict beta.
+const char* bildart(const Messung_t& s)
+{
+    if (!std::isfinite(s.bild_ort)) {
+        return "im Unendlichen";
+    }
+    if (s.virtuell) {
+        return s.beta < 0 ? "virtuell, umgekehrt" : "virtuell, aufrecht";
+    }
+    return s.beta < 0 ? "reell, umgekehrt" : "reell, aufrecht";
 }
 
 Messgruppe abbildung(const Messung_t& s)
 {
-    const char* art = !std::isfinite(s.b) ? "im Unendlichen" : s.virtuell ? "virtuell, aufrecht" : "reell, umgekehrt";
     return {"Abbildung",
             kopf_werte,
-            zeilen(wert("Gegenstandsweite (von H)", "g", s.g), wert("Bildweite (von H')", "b", zahl_oder_unendlich(s.b)),
+            zeilen(wert("Gegenstandsweite (von H)", "g", zahl_oder_keine(s.g)),
+                   wert("Bildweite (von H')", "b", std::isfinite(s.bild_ort) ? zahl_oder_keine(s.b) : text("unendlich")),
                    wert("Ort des Bildes", "x_B", zahl_oder_unendlich(s.bild_ort)),
                    wert("Höhe des Bildes", "y_B", zahl_oder_unendlich(s.bild_h)),
-                   wert("Abbildungsmaßstab", "β", zahl_oder_unendlich(s.beta)), wert("Bild", "", text(art)))};
+                   wert("Abbildungsmaßstab", "β", zahl_oder_unendlich(s.beta)), wert("Bild", "", text(bildart(s))))};
 }
 
 Messzelle bei_x(const char* was, double x)
@@ -112,6 +152,8 @@ Messgruppe fokusstrahlen(const Messung_t& s)
     for (const Strahlverlauf& v : s.strahlen) {
         if (std::isfinite(v.x_totalreflexion)) {
             g.zeilen.push_back(zeile(zahl(v.y0), bei_x("Totalreflexion", v.x_totalreflexion), text("")));
+        } else if (std::isfinite(v.x_linsenrand)) {
+            g.zeilen.push_back(zeile(zahl(v.y0), bei_x("Linsenrand", v.x_linsenrand), text("")));
         } else if (std::isfinite(v.x_achse)) {
             g.zeilen.push_back(zeile(zahl(v.y0), zahl(v.x_achse), zahl(v.x_achse - s.szene.xF2)));
         } else {
@@ -132,6 +174,12 @@ Messgruppe faecherstrahlen(const Messung_t& s)
         z.reserve(3);
         if (std::isfinite(v.x_totalreflexion)) {
             z.push_back(bei_x("Totalreflexion", v.x_totalreflexion));
+            z.push_back(text(""));
+        } else if (std::isfinite(v.x_linsenrand)) {
+            z.push_back(bei_x("Linsenrand", v.x_linsenrand));
+            z.push_back(text(""));
+        } else if (!std::isfinite(s.bild_ort)) {
+            z.push_back(text("Bild im Unendlichen"));
             z.push_back(text(""));
         } else if (s.virtuell) {
             z.push_back(text("kein reelles Bild"));
@@ -178,7 +226,7 @@ Messbericht messbericht()
         r.mit_kennlinie = true;
         r.kennlinie.xF2 = s.szene.xF2;
         for (const Strahlverlauf& v : s.strahlen) {
-            if (std::isfinite(v.x_achse) && !std::isfinite(v.x_totalreflexion)) {
+            if (std::isfinite(v.x_achse) && !std::isfinite(v.x_totalreflexion) && !std::isfinite(v.x_linsenrand)) {
                 r.kennlinie.punkte.push_back({v.x_achse, v.y0});
             }
         }

@@ -4,6 +4,8 @@
 // is never a thousands separator here), so "1.5" and "1,5" are both 1,5.
 // Texts are UTF-8.
 
+#include "render/zahlformat.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,16 +15,17 @@
 // Blanks around the number are ignored; any length is read.
 std::optional<double> text_zu_zahl(std::string_view text);
 
+// A radius as typed: a number, where 0 is a plane surface, or the plane
+// surface written as "∞", "unendlich" or "inf" (any case, blanks around,
+// a sign allowed), read as 0. Nothing when the text is neither.
+std::optional<double> text_zu_radius(std::string_view text);
+
+// A radius for its box: "∞" for a plane surface (0), otherwise as zahl_zu_text.
+std::string radius_zu_text(double r);
+
 // 15 significant digits, trailing zeros dropped, decimal comma
 // ("9,63932022500211", "1,5", "30"); reads back as the same value.
 std::string zahl_zu_text(double wert);
-
-// One decimal, rounded half away from zero, decimal comma ("12,3", "-4,0").
-std::string zahl_eine_stelle(double wert);
-
-// Two decimals, rounded half away from zero, decimal comma, and "-" only
-// for a value that does not round to zero ("85,69", "-0,37", "0,00").
-std::string zahl_zwei_stellen(double wert);
 
 // The cursor readout: "x = 12,3     y = -4,0".
 std::string cursor_text(double x, double y);

@@ -54,6 +54,15 @@ void Aufzeichnung::PSet(double x, double y, Farbe farbe)
     CurrentY = y;
 }
 
+double Aufzeichnung::TextWidth(const std::string& text) const
+{
+    std::size_t zeichen = 0;
+    for (unsigned char c : text) {
+        zeichen += (c & 0xC0) != 0x80;  // UTF-8: count the first byte of each character
+    }
+    return zeichenbreite * static_cast<double>(zeichen);
+}
+
 void Aufzeichnung::Print(const std::string& text)
 {
     Aufruf a = aufruf(*this, Aufruf::Print, CurrentX, CurrentY, CurrentX, CurrentY, ForeColor);

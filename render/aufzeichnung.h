@@ -20,6 +20,7 @@ class Aufzeichnung : public Zeichenflaeche {
 public:
     std::vector<Aufruf> aufrufe;
     double breite = 13950 + 240, hoehe = 8550 + 1000;  // outer size in twips
+    double zeichenbreite = 1;  // world units per character of a text
     int zustand = 0;
 
     void Cls() override;
@@ -29,6 +30,7 @@ public:
     void Line(double x2, double y2, Farbe farbe) override;
     void PSet(double x, double y, Farbe farbe) override;
     void Print(const std::string& text) override;
+    double TextWidth(const std::string& text) const override;
     double Width() const override { return breite; }
     double Height() const override { return hoehe; }
     int WindowState() const override { return zustand; }

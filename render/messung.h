@@ -14,16 +14,19 @@ inline constexpr double kein_wert = NAN;
 // One traced ray. A field that stayed NaN did not happen.
 struct Strahlverlauf {
     double x0 = 0, y0 = 0, dy0 = 0;  // start point and rise per step
-    // The first axis crossing, interpolated between the two points whose
-    // heights change sign.
+    // The first axis crossing, interpolated between the two marched points
+    // whose heights change sign, each at the x it belongs to.
     double x_achse = kein_wert;
-    // Where total reflection at the right surface ended the ray.
+    // Where total reflection ended the ray, and where the ray met the lens's
+    // edge (its rim, beyond the aperture) and ended.
     double x_totalreflexion = kein_wert;
+    double x_linsenrand = kein_wert;
     // The height at which the ray passed the plane x = ebene (the image
-    // plane of the imaging mode), interpolated between two points.
+    // plane of the imaging mode), interpolated in the same way.
     double ebene = kein_wert;
     double y_ebene = kein_wert;
-    // The last point the ray reached.
+    // The last point the ray reached: where it ended, or one step past the
+    // last x of the march.
     double x_ende = kein_wert, y_ende = kein_wert;
 };
 

@@ -320,6 +320,19 @@ void Rasterbild::Print(const std::string& text)
 
 void Rasterbild::text_zeichnen(const std::string&, double, double, std::uint32_t) {}
 
+double Rasterbild::text_breite(const std::string&) const
+{
+    return 0;
+}
+
+double Rasterbild::TextWidth(const std::string& text) const
+{
+    if (!pixel_ || text.empty() || ax_ == 0) {
+        return 0;
+    }
+    return text_breite(text) * massstab_ / std::abs(ax_);
+}
+
 void Rasterbild::strecke(double x1, double y1, double x2, double y2, std::uint32_t farbe)
 {
     if (!pixel_) {

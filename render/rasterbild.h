@@ -63,6 +63,7 @@ public:
     void Line(double x2, double y2, Farbe farbe) override;
     void PSet(double x, double y, Farbe farbe) override;
     void Print(const std::string& text) final;
+    double TextWidth(const std::string& text) const final;
     double Width() const override { return breite_twips_; }
     double Height() const override { return hoehe_twips_; }
     int WindowState() const override { return zustand_; }
@@ -74,6 +75,8 @@ protected:
     // Called only for a non-empty text on a non-empty picture. Without a
     // front end there are no fonts: the raster alone draws no text.
     virtual void text_zeichnen(const std::string& text, double x, double y, std::uint32_t rgb);
+    // The width text_zeichnen gives the text, in logical pixels.
+    virtual double text_breite(const std::string& text) const;
     std::uint32_t* pixel_schreiben() { return pixel_.get(); }
 
 private:

@@ -3,10 +3,12 @@
 
 #include "szene.h"
 
+#include "lens/flaeche.h"
 #include "lens/module1.h"
 #include "zahlformat.h"
 
 #include <cmath>
+#include <string>
 
 Messung_t Messung;
 
@@ -64,13 +66,26 @@ void rahmen_zeichnen(Zeichenflaeche& f)
     }
 }
 
-// One lens surface as a polyline over the angle; punkt maps an angle to the
-// point on the circle.
-template <typename Punkt>
-void bogen(Zeichenflaeche& f, double radius, Punkt punkt)
+// One lens surface: a polyline over the angle from the lower rim to the
+// upper one, bulging out or curving in as its radius says, or a straight
+// line for a plane surface.
+void flaeche_zeichnen(Zeichenflaeche& f, const Flaeche& flaeche)
 {
+    const double halbe_hoehe = double(m.D1) * 0.5;
+    if (flaeche.eben()) {
+        f.Line(flaeche.S, -halbe_hoehe, flaeche.S, halbe_hoehe, farbe::gelb);
+        return;
+    }
+    // The arc about M: x = M -/+ r cos(phi) with the radius's sign, so that
+    // a concave surface turns the other way.
+    const double r = flaeche.r, M = flaeche.M, betrag = std::abs(r);
+    const auto punkt = [&](double phi, double& x, double& y) {
+        const double rx = pruefe(r * std::cos(phi));
+        x = flaeche.links ? pruefe(M - rx) : pruefe(rx + M);
+        y = pruefe(betrag * std::sin(phi));
+    };
     // sin of the half-aperture angle, kept in xs as scratch
-    m.xs = pruefe(double(m.D1) * 0.5 / radius);
+    m.xs = pruefe(halbe_hoehe / betrag);
     const double sigma = m.xs;
     const double q = pruefe(sigma / Sqr(pruefe(1 - pruefe(sigma * sigma))));
     const double winkel = pruefe(std::atan(q));
@@ -87,44 +102,71 @@ void bogen(Zeichenflaeche& f, double radius, Punkt punkt)
     }
 }
 
+// A cardinal point at infinity (an afocal lens, or a thin lens whose
+// curvatures cancel) has neither letter nor mark.
+void markieren(Zeichenflaeche& f, double x, double y, const char* text)
+{
+    if (std::isfinite(x)) {
+        text_an(f, x, y, text);
+    }
+}
+
+void strich(Zeichenflaeche& f, double x, Farbe farbe)
+{
+    if (std::isfinite(x)) {
+        f.Line(x, -1, x, 1, farbe);
+    }
+}
+
+void hauptebene(Zeichenflaeche& f, double x)
+{
+    if (std::isfinite(x)) {
+        f.Line(x, -20, x, 20, farbe::blau);
+    }
+}
+
+// Where H' is written: at its plane, or beside H, a blank apart, where the
+// two would touch.
+double x_von_H2(const Zeichenflaeche& f)
+{
+    const double H = m.xH1, H2 = m.xH2;
+    const double breite_H = f.TextWidth("H"), breite_H2 = f.TextWidth("H'"), luecke = f.TextWidth(" ");
+    if (H2 + breite_H2 + luecke <= H || H2 >= H + breite_H + luecke) {
+        return H2;
+    }
+    return H2 >= H ? H + breite_H + luecke : H - breite_H2 - luecke;
+}
+
 // Letters of the cardinal points, the lens outline, focal marks and principal planes.
 void linse_zeichnen(Zeichenflaeche& f)
 {
     f.ForeColor = farbe::blau;
     const double oben = m.y_max + Integer(2);
-    text_an(f, m.xH1, oben, "H");
-    text_an(f, m.xH2, oben, "H'");
-    text_an(f, m.xF2, oben, "F'");
-    text_an(f, m.xF1, oben, "F");
+    markieren(f, m.xH1, oben, "H");
+    markieren(f, x_von_H2(f), oben, "H'");
+    markieren(f, m.xF2, oben, "F'");
+    markieren(f, m.xF1, oben, "F");
 
     f.ForeColor = farbe::schaltflaechentext;
     const double oben_duenn = pruefe(double(m.y_max) + 3.5);
-    text_an(f, m.xF2_duenn, oben_duenn, "F'");
-    text_an(f, m.xF1_duenn, oben_duenn, "F");
+    markieren(f, m.xF2_duenn, oben_duenn, "F'");
+    markieren(f, m.xF1_duenn, oben_duenn, "F");
 
     f.DrawWidth = 1;
-    const double R1_a = m.R1_a, M1 = m.M1;
-    bogen(f, R1_a, [&](double phi, double& x, double& y) {
-        x = pruefe(M1 - pruefe(R1_a * std::cos(phi)));
-        y = pruefe(R1_a * std::sin(phi));
-    });
-    const double R1_b = m.R1_b, M2 = m.M2;
-    bogen(f, R1_b, [&](double phi, double& x, double& y) {
-        x = pruefe(pruefe(R1_b * std::cos(phi)) + M2);
-        y = pruefe(R1_b * std::sin(phi));
-    });
+    flaeche_zeichnen(f, linke_flaeche(m));
+    flaeche_zeichnen(f, rechte_flaeche(m));
 
     f.DrawWidth = 2;
-    f.Line(m.xF2_duenn, -1, m.xF2_duenn, 1);
-    f.Line(m.xF1_duenn, -1, m.xF1_duenn, 1);
-    f.Line(m.xF2, -1, m.xF2, 1, farbe::blau);
-    f.Line(m.xF1, -1, m.xF1, 1, farbe::blau);
+    strich(f, m.xF2_duenn, f.ForeColor);
+    strich(f, m.xF1_duenn, f.ForeColor);
+    strich(f, m.xF2, farbe::blau);
+    strich(f, m.xF1, farbe::blau);
 
     f.DrawStyle = strich_punkt_punkt;
     f.DrawWidth = 1;
-    f.Line(m.xH2, -20, m.xH2, 20, farbe::blau);
+    hauptebene(f, m.xH2);
     f.DrawWidth = 1;
-    f.Line(m.xH1, -20, m.xH1, 20, farbe::blau);
+    hauptebene(f, m.xH1);
     f.DrawStyle = durchgezogen;
 }
 
@@ -145,20 +187,21 @@ void fokus_strahlen(Formular& form, Zeichenflaeche& f)
 }
 
 // The fan of rays from the object tip, from parallel to 9/8 of the rise that
-// reaches the axis at F.
+// reaches the axis at F (at the lens's middle for an afocal lens, which has none).
 void strahlenfaecher(Formular& form, Zeichenflaeche& f)
 {
     if (form.chk_licht_Value() != 1) {
         return;
     }
     // Each ray notes its height where it passes the real image's plane.
-    const double ebene = Messung.virtuell ? kein_wert : Messung.bild_ort;
-    const double abstand = pruefe(std::abs(pruefe(m.xF1 - m.obj_ort)));
+    const double ebene = Messung.virtuell || !std::isfinite(Messung.bild_ort) ? kein_wert : Messung.bild_ort;
+    const double ziel = std::isfinite(m.xF1) ? m.xF1 : m.X1_0;
+    const double abstand = pruefe(std::abs(pruefe(ziel - m.obj_ort)));
     const double hub = pruefe(m.obj_h * 0.05);
     double grenze = 0, schritt = 0;
     if (hub != 0) {
         // An object exactly at F divides by zero here, which ends the redraw
-        // after the notice and the object.
+        // after the object and its construction.
         const double dyF = pruefe(hub / abstand);
         grenze = pruefe(pruefe(-9 * dyF) / 8);
         schritt = pruefe(-dyF / 8);
@@ -174,27 +217,78 @@ void strahlenfaecher(Formular& form, Zeichenflaeche& f)
     }
 }
 
-// The virtual image is not drawn, but its numbers are those of the same
-// lens equation: b < 0 and an upright image. Computed without the fault
-// test, which only drawing needs: an object exactly at F has its image at
-// infinity, noted as such, and the redraw goes on as before.
-void virtuelles_bild_messen(double f_bild, double obj_ort, double obj_h)
+// An image farther from the lens than this counts as at infinity: the
+// object stands in the focal plane but for rounding, and the numbers of
+// such an image would be noise.
+constexpr double bild_im_unendlichen = 1e6;
+
+// One line in the picture's top margin, ending at the frame's right end,
+// below the notice of a virtual image: where an image lies that the frame
+// does not show.
+void bildhinweis(Zeichenflaeche& f, const std::string& text)
 {
-    Messung.virtuell = true;
-    const double g = m.xH1 - obj_ort;
-    Messung.g = g;
-    if (f_bild - g == 0) {
-        Messung.b = Messung.bild_ort = Messung.bild_h = Messung.beta = INFINITY;
-        return;
-    }
-    Messung.b = f_bild * -g / (f_bild - g);
-    Messung.bild_ort = m.xH2 + Messung.b;
-    // -b/g, also where g is 0; upright for g < f or f < 0.
-    Messung.beta = f_bild / (f_bild - g);
-    Messung.bild_h = Messung.beta * obj_h;
+    f.ForeColor = farbe::schaltflaechentext;
+    f.CurrentX = pruefe(double(m.x_max) - f.TextWidth(text));
+    f.CurrentY = pruefe(double(m.y_max) + pruefe(0.15 * double(m.y_span)));
+    f.Print(text);
 }
 
-// Object, image or the notice of a virtual image, the construction rays, then the fan.
+// The image arrow at bild_ort: solid in its plane for a real image; dashed
+// and without a plane, which no ray reaches, for a virtual one.
+void bild_zeichnen(Zeichenflaeche& f, double bild_ort, double bild_h, bool virtuell)
+{
+    f.DrawWidth = 1;
+    if (!virtuell) {
+        f.DrawStyle = strich_punkt_punkt;
+        f.Line(bild_ort, -20, bild_ort, 20, farbe::dunkelgruen);
+    }
+    // A line of width 1 shows its pattern; a wider one is solid.
+    f.DrawWidth = virtuell ? 1 : 2;
+    f.DrawStyle = gestrichelt;
+    f.Line(bild_ort, bild_h, bild_ort, 0, farbe::dunkelgruen);
+    f.DrawWidth = virtuell ? 5 : 8;
+    f.Line(bild_ort, bild_h, bild_ort, bild_h, farbe::dunkelgruen);
+}
+
+// The two construction rays through the principal planes: parallel to the
+// axis up to H', then through F'; and through F up to H, then parallel to
+// the axis. Where the image lies left of H', dashed back-extensions of both
+// from H' lead to its tip.
+void konstruktion_zeichnen(Zeichenflaeche& f, double obj_ort, double obj_h, double bild_ort, double bild_h)
+{
+    const double f_bild = pruefe(m.xF2 - m.xH2);
+    f.DrawStyle = gepunktet;
+    f.DrawWidth = 1;
+    // Behind H' the parallel ray runs through F' to the frame's lower edge,
+    // or for a diverging lens away from F' to its upper edge. A flat object
+    // has no defined edge crossing: the legs that end there are left out.
+    const bool rand_definiert = obj_h != 0;
+    double x_rand = 0;
+    if (rand_definiert) {
+        x_rand = pruefe(m.xF2 + pruefe(pruefe(std::abs(f_bild) * 20) / obj_h));
+    }
+    const double y_rand = f_bild < 0 ? 20 : -20;
+    f.Line(obj_ort, obj_h, m.xH2, obj_h, farbe::blau);
+    if (rand_definiert) {
+        f.Line(m.xH2, obj_h, x_rand, y_rand, farbe::blau);
+    }
+    const bool brennpunktstrahl = std::abs(bild_h) < 20;
+    if (brennpunktstrahl) {
+        f.Line(obj_ort, obj_h, m.xH1, bild_h, farbe::blau);
+        if (rand_definiert) {
+            f.Line(m.xH1, bild_h, x_rand, bild_h, farbe::blau);
+        }
+    }
+    if (bild_ort < m.xH2) {
+        f.DrawStyle = gestrichelt;
+        f.Line(m.xH2, obj_h, bild_ort, bild_h, farbe::blau);
+        if (brennpunktstrahl) {
+            f.Line(m.xH2, bild_h, bild_ort, bild_h, farbe::blau);
+        }
+    }
+}
+
+// Object, its image (real, virtual, or at infinity), the construction rays, then the fan.
 void abbildung_zeichnen(Formular& form, Zeichenflaeche& f)
 {
     if (form.opt_abbildung_Value() != True) {
@@ -212,51 +306,39 @@ void abbildung_zeichnen(Formular& form, Zeichenflaeche& f)
     f.DrawWidth = 8;
     f.Line(obj_ort, obj_h, obj_ort, obj_h, farbe::dunkelgruen);
 
-    // A diverging thick lens (F' left of H') never forms a real image; the
-    // lens equation's real branch would draw an inverted one that no ray makes.
-    const double f_bild = pruefe(m.xF2 - m.xH2);
-    if (obj_ort >= m.xF1 || f_bild < 0) {
+    // Real or virtual by where the image lies: behind the right vertex the
+    // rays leaving the lens meet there; anywhere else, the glass included,
+    // they only seem to come from it.
+    const Bildlage bild = paraxiales_bild(obj_ort, obj_h);
+    const bool endlich = std::abs(bild.ort - m.X1_0) <= bild_im_unendlichen && std::isfinite(bild.hoehe);
+    const bool afokal = !std::isfinite(m.xH1);
+    Messung.g = afokal ? kein_wert : m.xH1 - obj_ort;
+    if (!endlich) {
+        Messung.b = Messung.bild_ort = Messung.bild_h = Messung.beta = INFINITY;
+        bildhinweis(f, "Bild im Unendlichen");
+        if (!afokal && std::isfinite(m.xF2)) {
+            konstruktion_zeichnen(f, obj_ort, obj_h, INFINITY, INFINITY);
+        }
+        strahlenfaecher(form, f);
+        return;
+    }
+    const double bild_ort = pruefe(bild.ort), bild_h = pruefe(bild.hoehe);
+    Messung.virtuell = !(bild_ort > m.S2);
+    Messung.b = afokal ? kein_wert : bild_ort - m.xH2;
+    Messung.bild_ort = bild_ort;
+    Messung.bild_h = bild_h;
+    Messung.beta = bild.beta;
+    if (Messung.virtuell) {
         form.lbl_virtuell_Visible(true);
-        virtuelles_bild_messen(f_bild, obj_ort, obj_h);
-    } else {
-        const double g = pruefe(m.xH1 - obj_ort);
-        const double b = pruefe(pruefe(f_bild * -g) / pruefe(f_bild - g));
-        const double bild_ort = pruefe(m.xH2 + b);
-        const double bild_h = -std::abs(pruefe(pruefe(pruefe(m.xH1 - m.xF1) * obj_h) /
-                                                 pruefe(m.xF1 - obj_ort)));
-        Messung.g = g;
-        Messung.b = b;
-        Messung.bild_ort = bild_ort;
-        Messung.bild_h = bild_h;
-        Messung.beta = -b / g;  // g > f > 0 here
-
-        f.DrawWidth = 1;
-        f.DrawStyle = strich_punkt_punkt;
-        f.Line(bild_ort, -20, bild_ort, 20, farbe::dunkelgruen);
-        f.DrawWidth = 2;
-        f.DrawStyle = gestrichelt;
-        f.Line(bild_ort, bild_h, bild_ort, 0, farbe::dunkelgruen);
-        f.DrawWidth = 8;
-        f.Line(bild_ort, bild_h, bild_ort, bild_h, farbe::dunkelgruen);
-
-        f.DrawStyle = gepunktet;
-        f.DrawWidth = 1;
-        // A flat object has no defined edge crossing: the legs that end there are left out.
-        const bool rand_definiert = obj_h != 0;
-        double x_rand = 0;
-        if (rand_definiert) {
-            x_rand = pruefe(m.xF2 + pruefe(pruefe(f_bild * 20) / obj_h));
-        }
-        f.Line(obj_ort, obj_h, m.xH2, obj_h, farbe::blau);
-        if (rand_definiert) {
-            f.Line(m.xH2, obj_h, x_rand, -20, farbe::blau);
-        }
-        if (std::abs(bild_h) < 20) {
-            f.Line(obj_ort, obj_h, m.xH1, bild_h, farbe::blau);
-            if (rand_definiert) {
-                f.Line(m.xH1, bild_h, x_rand, bild_h, farbe::blau);
-            }
-        }
+    }
+    bild_zeichnen(f, bild_ort, bild_h, Messung.virtuell);
+    if (!afokal) {
+        konstruktion_zeichnen(f, obj_ort, obj_h, bild_ort, bild_h);
+    }
+    if (bild_ort < double(m.x_min) || bild_ort > double(m.x_max)) {
+        bildhinweis(f, "Bild bei x = " + zahl_zwei_stellen(bild_ort) + " (au\u00dferhalb)");
+    } else if (std::abs(bild_h) > 20) {
+        bildhinweis(f, "Bildspitze bei y = " + zahl_zwei_stellen(bild_h) + " (au\u00dferhalb)");
     }
 
     strahlenfaecher(form, f);

@@ -1,41 +1,49 @@
 // One ray, marched along the axis in steps of 0.05 and refracted locally at
-// the first sample point past each lens surface.
+// the first sample point inside the glass and at the first one outside it
+// again.
 
 #include "szene.h"
 
+#include "lens/flaeche.h"
 #include "lens/module1.h"
 
 #include <cmath>
 
-void brechung()
+void brechung(const Flaeche& flaeche, bool hinein)
 {
     Module1_t& m = Module1;
-
-    if (m.im_glas) {
-        // into the glass through the left surface; the normal runs through M1
-        const double alpha = std::atan(pruefe(m.ys / pruefe(m.M1 - m.xs)));
-        const double theta = std::atan(pruefe(m.dy / m.dx));
-        const double s = pruefe(pruefe(std::sin(pruefe(theta + alpha))) / m.n1);
-        const double beta = pruefe(std::atan(pruefe(s / Sqr(pruefe(1 - pruefe(s * s))))));
-        m.dy = pruefe(pruefe(std::tan(pruefe(beta - alpha))) * m.dx);
-        m.gebrochen_1 = True;
+    // The normal runs through the sphere's centre; alpha is signed so that
+    // the angle of incidence is theta + alpha on either surface.
+    const double alpha = flaeche.normalenwinkel(m.xs, m.ys);
+    const double theta = std::atan(pruefe(m.dy / m.dx));
+    const double sinus = pruefe(std::sin(pruefe(theta + alpha)));
+    const double s = hinein ? pruefe(sinus / m.n1) : pruefe(sinus * m.n1);
+    double beta = 0;
+    if (std::abs(s) >= 1) {
+        m.totalreflexion = True;  // the direction below is never used again
+    } else {
+        beta = pruefe(std::atan(pruefe(s / Sqr(pruefe(1 - pruefe(s * s))))));
     }
-
-    if (m.hinter_linse) {
-        // out of the glass through the right surface; the normal runs through M2
-        const double alpha = std::atan(pruefe(m.ys / pruefe(m.M2 - m.xs)));
-        const double theta = std::atan(pruefe(m.dy / m.dx));
-        const double s = pruefe(pruefe(std::sin(pruefe(theta + alpha))) * m.n1);
-        double beta = 0;
-        if (std::abs(s) >= 1) {
-            m.totalreflexion = True;  // the direction below is never used again
-        } else {
-            beta = pruefe(std::atan(pruefe(s / Sqr(pruefe(1 - pruefe(s * s))))));
-        }
-        m.dy = pruefe(pruefe(std::tan(pruefe(beta - alpha))) * m.dx);
-        m.gebrochen_2 = True;
-    }
+    m.dy = pruefe(pruefe(std::tan(pruefe(beta - alpha))) * m.dx);
+    (flaeche.links ? m.gebrochen_1 : m.gebrochen_2) = True;
 }
+
+namespace {
+
+// A short cross where total reflection ended a ray, in the colour of the ray
+// in the glass, solid whatever the caller's line style.
+void endmarke(Zeichenflaeche& f, double x, double y)
+{
+    const Module1_t& m = Module1;
+    const double a = 0.006 * double(m.x_span), b = 0.012 * double(m.y_span);
+    const int stil = f.DrawStyle;
+    f.DrawStyle = durchgezogen;
+    f.Line(x - a, y - b, x + a, y + b, farbe::dunkelrot);
+    f.Line(x - a, y + b, x + a, y - b, farbe::dunkelrot);
+    f.DrawStyle = stil;
+}
+
+}  // namespace
 
 Strahlverlauf strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, double dy0, bool gespiegelt,
                                double ebene)
@@ -56,87 +64,99 @@ Strahlverlauf strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, do
     m.gebrochen_1 = False;
     m.gebrochen_2 = False;
     m.totalreflexion = False;
+    m.am_rand = False;
 
     flaeche.DrawWidth = 1;
 
-    // The lens does not change while a ray runs: its centres and squared
-    // radii are read once.
-    const double M1 = m.M1, M2 = m.M2;
-    const double Ra2 = pruefe(m.R1_a * m.R1_a);
-    const double Rb2 = pruefe(m.R1_b * m.R1_b);
+    // The lens does not change while a ray runs.
+    const Glas glas(m);
+    // The point tested one step before: which side of which surface it lay
+    // on tells the surface a ray came in through.
+    bool erster = true;
+    double x_vorher = 0, y_vorher = 0;
 
     // Limit and step are taken once; the counter accumulates the step.
     const double grenze = m.Nmax;
     const double schritt = m.dx;
     for (m.xs = verlauf.x0; m.xs <= grenze; m.xs = pruefe(m.xs + schritt)) {
+        if (m.totalreflexion || m.am_rand) {
+            continue;  // ended: the march runs out without drawing
+        }
         const double xs = m.xs;
-        const double ys2 = pruefe(m.ys * m.ys);
+        const double y_alt = m.ys;  // the height at xs
 
-        const double a = pruefe(xs - M1);
-        if (pruefe(a * a) < pruefe(Ra2 - ys2)) {
+        const bool drinnen = glas.enthaelt(xs, y_alt);
+        if (drinnen && !m.im_glas) {
             m.im_glas = True;
-            if (!m.gebrochen_1) {
-                brechung();
+            // In through the surface whose outer side the point before lay
+            // on; a ray that starts in the glass, through the left one. A
+            // ray that comes in over the rim has met the lens's edge.
+            if (erster || !glas.links.glasseitig(x_vorher, y_vorher)) {
+                brechung(glas.links, true);
+            } else if (!glas.rechts.glasseitig(x_vorher, y_vorher)) {
+                brechung(glas.rechts, true);
+            } else {
+                m.am_rand = True;
+            }
+        } else if (!drinnen && m.im_glas) {
+            m.im_glas = False;
+            if (!glas.rechts.glasseitig(xs, y_alt)) {
+                m.hinter_linse = True;
+                brechung(glas.rechts, false);
+            } else if (!glas.links.glasseitig(xs, y_alt)) {
+                brechung(glas.links, false);
+            } else {
+                m.am_rand = True;  // out of the aperture inside the glass: the edge
             }
         }
+        erster = false;
+        x_vorher = xs;
+        y_vorher = y_alt;
+
+        if (m.totalreflexion || m.am_rand) {
+            (m.totalreflexion ? verlauf.x_totalreflexion : verlauf.x_linsenrand) = xs;
+            verlauf.x_ende = xs;
+            verlauf.y_ende = y_alt;
+            if (m.totalreflexion) {
+                endmarke(flaeche, xs, y_alt);
+                if (gespiegelt) {
+                    endmarke(flaeche, xs, -y_alt);
+                }
+            }
+            continue;
+        }
+
+        m.ys = pruefe(y_alt + m.dy);
+        const double ys = m.ys;  // the height at xs + schritt, drawn at xs
+        const double x_neu = xs + schritt;
+        // The events are read off the marched segment from (xs, y_alt) to
+        // (x_neu, ys): a change of the height's sign, and the plane. A
+        // height of exactly 0 counts as crossing with the next step, at the
+        // point where it was 0; a ray that starts on the axis has not
+        // crossed it. The product is the cheap test in this hot loop; the
+        // sign bits decide where it underflows to 0.
+        if (ys * y_alt <= 0 && std::signbit(ys) != std::signbit(y_alt)) {
+            if (verlauf.x_achse != verlauf.x_achse && !(y_alt == 0 && xs == verlauf.x0)) {
+                verlauf.x_achse = xs + schritt * y_alt / (y_alt - ys);
+            }
+        }
+        if (x_neu >= verlauf.ebene && xs <= verlauf.ebene && verlauf.y_ebene != verlauf.y_ebene) {
+            verlauf.y_ebene = y_alt + (ys - y_alt) * (verlauf.ebene - xs) / schritt;
+        }
+        verlauf.x_ende = x_neu;
+        verlauf.y_ende = ys;
 
         if (m.im_glas) {
-            const double b = pruefe(xs - M2);
-            if (pruefe(b * b) > pruefe(Rb2 - ys2)) {
-                m.im_glas = False;
-                m.hinter_linse = True;
-                if (!m.gebrochen_2) {
-                    brechung();
-                }
+            flaeche.PSet(xs, ys, farbe::dunkelrot);
+            if (gespiegelt) {
+                flaeche.PSet(xs, -ys, farbe::dunkelrot);
+            }
+        } else if (std::abs(ys) < 20) {
+            flaeche.PSet(xs, ys, farbe::rot);
+            if (gespiegelt) {
+                flaeche.PSet(xs, -ys, farbe::rot);
             }
         }
-
-        if (m.totalreflexion) {
-            if (verlauf.x_totalreflexion != verlauf.x_totalreflexion) {
-                verlauf.x_totalreflexion = xs;
-            }
-        } else {
-            const double y_vorher = m.ys;
-            m.ys = pruefe(y_vorher + m.dy);
-            const double ys = m.ys;
-            // The events are read off the marched points themselves, between
-            // this point and the one before (a step back, or the start
-            // point): a change of the height's sign, and the first point at
-            // or past the plane. A height of exactly 0 counts as crossing
-            // with the next step, at the point where it was 0; a ray that
-            // starts on the axis has not crossed it.
-            // The product is the cheap test in this hot loop; the sign bits
-            // decide where it underflows to 0.
-            if (ys * y_vorher <= 0 && std::signbit(ys) != std::signbit(y_vorher)) {
-                if (verlauf.x_achse != verlauf.x_achse && !(y_vorher == 0 && xs == verlauf.x0)) {
-                    const double x_vorher = xs == verlauf.x0 ? xs : xs - schritt;
-                    verlauf.x_achse = x_vorher + (xs - x_vorher) * y_vorher / (y_vorher - ys);
-                }
-            }
-            if (xs >= verlauf.ebene && verlauf.y_ebene != verlauf.y_ebene) {
-                const double x_vorher = xs == verlauf.x0 ? xs : xs - schritt;
-                verlauf.y_ebene =
-                    xs == x_vorher ? ys : y_vorher + (ys - y_vorher) * (verlauf.ebene - x_vorher) / (xs - x_vorher);
-            }
-            if (m.im_glas) {
-                flaeche.PSet(xs, ys, farbe::dunkelrot);
-                if (gespiegelt) {
-                    flaeche.PSet(xs, -ys, farbe::dunkelrot);
-                }
-            } else if (std::abs(ys) < 20) {
-                flaeche.PSet(xs, ys, farbe::rot);
-                if (gespiegelt) {
-                    flaeche.PSet(xs, -ys, farbe::rot);
-                }
-            }
-        }
-    }
-    // The last point advanced: a step before the total reflection or the end
-    // of the range; none when the ray never moved.
-    const bool total = verlauf.x_totalreflexion == verlauf.x_totalreflexion;
-    if (verlauf.x0 <= grenze && !(total && verlauf.x_totalreflexion == verlauf.x0)) {
-        verlauf.x_ende = (total ? verlauf.x_totalreflexion : m.xs) - schritt;
-        verlauf.y_ende = m.ys;
     }
     return verlauf;
 }

@@ -33,6 +33,9 @@ public:
     virtual void Line(double x2, double y2, Farbe farbe) = 0;
     virtual void PSet(double x, double y, Farbe farbe) = 0;
     virtual void Print(const std::string& text) = 0;
+    // How wide Print would draw the text, in world units of the current
+    // scale; 0 where there is no font to draw it with.
+    virtual double TextWidth(const std::string& text) const = 0;
 
     double CurrentX = 0;
     double CurrentY = 0;

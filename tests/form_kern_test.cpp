@@ -87,7 +87,7 @@ TEST_F(Befehle, SceneInTheAddress)
 // The drawing in words, after each redraw: nothing left from the one before.
 TEST_F(Befehle, DescriptionOfTheDrawing)
 {
-    const std::string brennpunkte = " Brennpunkte der dicken Linse: F bei x = 12,2, F' bei x = 85,7.";
+    const std::string brennpunkte = " Linse bikonvex. Brennpunkte der dicken Linse: F bei x = 12,2, F' bei x = 85,7.";
     EXPECT_EQ(grafik_beschreibung(), "Fokus." + brennpunkte + " Keine Lichtstrahlen gezeichnet.");
     a.licht = 1;
     kern.neu_zeichnen();

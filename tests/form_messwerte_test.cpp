@@ -74,6 +74,9 @@ TEST_F(Messwerte, DefaultsAndTheBeamsCrossings)
         EXPECT_NEAR(z[1].wert, erwartet[k], 0.1) << k;
         EXPECT_EQ(z[2].wert, z[1].wert - m.xF2);
     }
+    // Each height belongs to the x the ray reaches it at: the crossing of
+    // the height-3 ray where an exact trace has it.
+    EXPECT_NEAR(s->zeilen[0][1].wert, 85.366, 0.03);
     EXPECT_EQ(s->zeilen[5][1].text, "Totalreflexion bei x = 51,80");
     // The chart shows the five crossings, not the reflected ray.
     ASSERT_TRUE(b.mit_kennlinie);
@@ -82,7 +85,7 @@ TEST_F(Messwerte, DefaultsAndTheBeamsCrossings)
 
     // Tab-separated, one group after the other.
     const std::string t = b.text();
-    EXPECT_EQ(t.rfind("Linse\nGröße\tZeichen\tWert\nKrümmungsradius links\tr1\t30,00\n", 0), 0u);
+    EXPECT_EQ(t.rfind("Linse\nGröße\tZeichen\tWert\nForm\t\tbikonvex\nKrümmungsradius links\tr1\t30,00\n", 0), 0u);
     EXPECT_NE(t.find("\n\nDicke Linse\n"), std::string::npos);
     EXPECT_NE(t.find("\n18,00\tTotalreflexion bei x = 51,80\t\n"), std::string::npos);
 }
@@ -108,17 +111,37 @@ TEST_F(Messwerte, RealVirtualAndDivergingImages)
     EXPECT_EQ(zelle(b, "Abbildung", "Bild").text, "virtuell, aufrecht");
 
     // Without rays an object exactly at F is drawn; its image is at infinity.
-    eingeben(Box::R1_a, "25");
-    eingeben(Box::R1_b, "25");
-    eingeben(Box::d1_plus, "5");
-    eingeben(Box::ort, "17,5");
+    // r 1 = r 2 = 26 with Dicke + 8 put F at exactly 16.
+    eingeben(Box::R1_a, "26");
+    eingeben(Box::R1_b, "26");
+    eingeben(Box::d1_plus, "8");
+    eingeben(Box::ort, "16");
     b = messbericht();
     ASSERT_TRUE(b.hinweis.empty());
     EXPECT_EQ(zelle(b, "Abbildung", "b").text, "unendlich");
     EXPECT_EQ(zelle(b, "Abbildung", "Bild").text, "im Unendlichen");
+    // A rounding error beside F is no image 10^17 units away.
+    eingeben(Box::ort, "15,999999999999998");
+    ASSERT_NE(m.obj_ort, m.xF1);
+    EXPECT_EQ(zelle(messbericht(), "Abbildung", "x_B").text, "unendlich");
 
-    // A diverging thick lens: a reduced upright virtual image.
+    // A bi-concave lens: a reduced upright virtual image.
     eingeben(Box::ort, "0");
+    eingeben(Box::d1_plus, "0");
+    eingeben(Box::R1_a, "-40");
+    eingeben(Box::R1_b, "-40");
+    b = messbericht();
+    EXPECT_EQ(zelle(b, "Linse", "Form").text, "bikonkav");
+    EXPECT_EQ(zelle(b, "Dicke Linse", "Wirkung").text, "zerstreuend");
+    EXPECT_EQ(zelle(b, "Abbildung", "Bild").text, "virtuell, aufrecht");
+    double beta = zelle(b, "Abbildung", "β").wert;
+    EXPECT_GT(beta, 0);
+    EXPECT_LT(beta, 1);
+
+    // Real or virtual by where the image lies, upright or inverted by beta.
+    // Dense, very thick glass diverges (f < 0) and still forms a real,
+    // upright image behind S2; denser still, the image lies inside the glass,
+    // where the rays leaving the lens only seem to come from: virtual, inverted.
     eingeben(Box::R1_a, "21");
     eingeben(Box::R1_b, "21");
     eingeben(Box::n1, "8");
@@ -126,10 +149,15 @@ TEST_F(Messwerte, RealVirtualAndDivergingImages)
     b = messbericht();
     EXPECT_NEAR(zelle(b, "Dicke Linse", "f_dick").wert, -6.4322, 5e-5);
     EXPECT_EQ(zelle(b, "Dicke Linse", "Wirkung").text, "zerstreuend");
-    EXPECT_EQ(zelle(b, "Abbildung", "Bild").text, "virtuell, aufrecht");
-    const double beta = zelle(b, "Abbildung", "β").wert;
-    EXPECT_GT(beta, 0);
-    EXPECT_LT(beta, 1);
+    EXPECT_EQ(zelle(b, "Abbildung", "Bild").text, "reell, aufrecht");
+    EXPECT_NEAR(zelle(b, "Abbildung", "β").wert, 0.5863, 5e-5);
+    eingeben(Box::n1, "4");
+    eingeben(Box::d1_plus, "40");
+    b = messbericht();
+    EXPECT_GT(zelle(b, "Abbildung", "x_B").wert, m.S1);
+    EXPECT_LT(zelle(b, "Abbildung", "x_B").wert, m.S2);
+    EXPECT_EQ(zelle(b, "Abbildung", "Bild").text, "virtuell, umgekehrt");
+    EXPECT_NEAR(zelle(b, "Abbildung", "β").wert, -2.3023, 5e-5);
 }
 
 TEST_F(Messwerte, FanRowsReadTheImagePlane)

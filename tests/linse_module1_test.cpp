@@ -182,16 +182,44 @@ TEST_F(Linse, RadiusZwanzigGehtDarunterIstEinWurzelfehler)
     EXPECT_EQ(m.M2_0, vorher.M2_0);
 }
 
-TEST_F(Linse, NennerNullIstDivisionDurchNull)
+TEST_F(Linse, OhneBrechkraftLiegenDieBrennpunkteImUnendlichen)
 {
-    // (R1_a + R1_b) * n1 - (n1 - 1) * d1 = 0 for n1 = d1 / (d1 - R1_a - R1_b).
+    // (R1_a + R1_b) * n1 - (n1 - 1) * d1 = 0 for n1 = d1 / (d1 - R1_a - R1_b):
+    // an afocal lens, parallel light leaves it parallel. No fault.
     m.d1_plus = 40;
     m.R1_a = m.R1_b = 20;
     linse_berechnen();  // d1 = 80 with both sphere centres at X1_0 -/+ 20
     ASSERT_NEAR(m.d1, 80, 1e-12);
     m.n1 = 2;  // 40 * 2 - 1 * 80 = 0
-    EXPECT_THROW(linse_berechnen(), Laufzeitfehler);
-    EXPECT_TRUE(std::isinf(m.h2));
+    ASSERT_NO_THROW(linse_berechnen());
+    EXPECT_TRUE(std::isinf(f_dick()));
+    EXPECT_EQ(m.xF2, INFINITY);
+    EXPECT_EQ(m.xF1, -INFINITY);
+    EXPECT_TRUE(std::isnan(m.xH1) && std::isnan(m.xH2));
+    EXPECT_NEAR(m.f_duenn, 10, 1e-12);
+
+    // A plane-parallel plate: both surfaces plane, d = Dicke +.
+    m.R1_a = m.R1_b = 0;
+    m.n1 = 1.5;
+    m.d1_plus = 10;
+    ASSERT_NO_THROW(linse_berechnen());
+    EXPECT_EQ(m.S1, 45);
+    EXPECT_EQ(m.S2, 55);
+    EXPECT_EQ(m.f_duenn, INFINITY);
+    EXPECT_EQ(m.xF2, INFINITY);
+    // Its image of a point lies d (1 - 1/n) nearer, upright and as large.
+    const Bildlage b = paraxiales_bild(20, 5);
+    EXPECT_NEAR(b.ort, 20 + 10 * (1 - 1 / 1.5), 1e-12);
+    EXPECT_NEAR(b.beta, 1, 1e-12);
+
+    // A meniscus of equal radii has no power as a thin lens, but as a thick
+    // one: f = n r1 r2 / ((n - 1) (n (r1 + r2) - (n - 1) d)) = 9600 / d.
+    m.R1_a = 40;
+    m.R1_b = -40;
+    ASSERT_NO_THROW(linse_berechnen());
+    EXPECT_EQ(m.f_duenn, INFINITY);
+    EXPECT_NEAR(m.d1, 10, 1e-12);
+    EXPECT_NEAR(f_dick(), 960, 1e-9);
 }
 
 TEST(Ganzzahl, UeberlaufIstEinFehler)

@@ -3,7 +3,9 @@
 
 #include "szene_hilfe.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -109,14 +111,31 @@ TEST_F(Abbildung, KleinererGegenstandHatBrennpunktstrahl)
     EXPECT_NEAR(6 + t * (-20 - 6), g[4].y1, 1e-9);
 }
 
-TEST_F(Abbildung, GegenstandImBrennpunktEndetNachHinweisUndGegenstand)
+std::vector<std::string> texte(const Abbildungsformular& form)
 {
-    // r 1 = r 2 = 25, Dicke + 5 put F at exactly 17.5.
-    m.R1_a = m.R1_b = 25;
-    m.d1_plus = 5;
+    std::vector<std::string> t;
+    for (const Aufruf& a : form.s.aufrufe) {
+        if (a.art == Aufruf::Print) {
+            t.push_back(a.text);
+        }
+    }
+    return t;
+}
+
+bool hat_text(const Abbildungsformular& form, const std::string& text)
+{
+    const auto t = texte(form);
+    return std::find(t.begin(), t.end(), text) != t.end();
+}
+
+TEST_F(Abbildung, GegenstandImBrennpunktEndetImFaecher)
+{
+    // r 1 = r 2 = 26, Dicke + 8 put F at exactly 16.
+    m.R1_a = m.R1_b = 26;
+    m.d1_plus = 8;
     linse_berechnen();
-    ASSERT_EQ(m.xF1, 17.5);
-    m.obj_ort = 17.5;
+    ASSERT_EQ(m.xF1, 16.0);
+    m.obj_ort = 16;
     Abbildungsformular form;
     form.licht = 1;
     try {
@@ -125,20 +144,22 @@ TEST_F(Abbildung, GegenstandImBrennpunktEndetNachHinweisUndGegenstand)
     } catch (const Laufzeitfehler& e) {
         EXPECT_EQ(e.art(), Fehlerart::DivisionDurchNull);
     }
-    // Notice and object, then nothing: no image, no construction, no fan.
-    EXPECT_EQ(form.virtuell_gesetzt, (std::vector<bool>{false, true}));
+    // The rays leave parallel: no image and no notice, but a line that says
+    // where the image is, and the parallel ray through F'. Then the fan ends
+    // the redraw.
+    EXPECT_EQ(form.virtuell_gesetzt, (std::vector<bool>{false}));
     EXPECT_EQ(form.gruen().size(), 3u);
-    EXPECT_TRUE(form.linien(farbe::blau, gepunktet).empty());
+    EXPECT_TRUE(hat_text(form, "Bild im Unendlichen"));
+    const auto k = form.linien(farbe::blau, gepunktet);
+    ASSERT_EQ(k.size(), 2u);
+    linie_ist(k[1], m.xH2, 10, m.xF2 + (m.xF2 - m.xH2) * 2, -20, 1e-9);
     EXPECT_TRUE(form.faecher().empty());
-    const Aufruf& letzter = form.s.aufrufe.back();
-    EXPECT_EQ(letzter.farbe, farbe::dunkelgruen);
-    EXPECT_EQ(letzter.breite, 8);
-    EXPECT_EQ(form.virtuell_bei.back(), form.s.aufrufe.size());
 
-    // Without "Lichtstrahlen" the same object is just virtual.
+    // Without "Lichtstrahlen" the same scene draws through.
     Abbildungsformular ohne_licht;
     ASSERT_NO_THROW(Form_Resize(ohne_licht));
-    EXPECT_TRUE(ohne_licht.virtuell);
+    EXPECT_FALSE(ohne_licht.virtuell);
+    EXPECT_TRUE(hat_text(ohne_licht, "Bild im Unendlichen"));
 }
 
 TEST_F(Abbildung, FaecherAusDerGegenstandsspitze)
@@ -175,25 +196,46 @@ TEST_F(Abbildung, FaecherAusDerGegenstandsspitze)
     }
 }
 
-TEST_F(Abbildung, VirtuellesBildBehaeltDenFaecher)
+// Whether (x, y) lies on the line through (x1, y1) and (x2, y2).
+bool auf_der_geraden(double x, double y, double x1, double y1, double x2, double y2)
 {
-    m.obj_ort = 30;  // between F and the lens
+    return std::abs((x2 - x1) * (y - y1) - (y2 - y1) * (x - x1)) < 1e-9 * std::hypot(x2 - x1, y2 - y1);
+}
+
+TEST_F(Abbildung, VirtuellesBildMitRueckverlaengerungen)
+{
+    m.obj_ort = 30;  // between F and the lens: a magnifying glass
     Abbildungsformular form;
     form.licht = 1;
     Form_Resize(form);
     EXPECT_TRUE(form.virtuell);
-    // The notice comes after the object and before the fan.
-    const auto& a = form.s.aufrufe;
-    size_t erster_strahlpunkt = 0;
-    while (erster_strahlpunkt < a.size() && !(a[erster_strahlpunkt].art == Aufruf::PSet && a[erster_strahlpunkt].farbe != farbe::gelb)) {
-        ++erster_strahlpunkt;
-    }
-    ASSERT_LT(erster_strahlpunkt, a.size());
-    EXPECT_EQ(form.virtuell_bei.back(), erster_strahlpunkt);
-    EXPECT_EQ(a[erster_strahlpunkt - 1].farbe, farbe::dunkelgruen);
-    EXPECT_EQ(a[erster_strahlpunkt - 1].breite, 8);
-    EXPECT_EQ(form.gruen().size(), 3u);
-    EXPECT_EQ(form.s.DrawWidth, 1);
+    // The virtual image, enlarged and upright, where the lens equation puts
+    // it: a dashed shaft and a smaller dot than a real image's.
+    const double bild_ort = 17.7609, bild_h = 19.5246;
+    const auto g = form.gruen();
+    ASSERT_EQ(g.size(), 5u);
+    linie_ist(g[3], bild_ort, bild_h, bild_ort, 0, 1e-4);
+    EXPECT_EQ(g[3].stil, gestrichelt);
+    EXPECT_EQ(g[3].breite, 1);
+    EXPECT_EQ(g[4].breite, 5);
+    // The notice comes after the object, before the image.
+    EXPECT_EQ(form.virtuell_gesetzt, (std::vector<bool>{false, true}));
+    EXPECT_LT(form.virtuell_bei.back(), erster_strahlpunkt(form.s.aufrufe));
+
+    // Both construction rays leave H' diverging; dashed back-extensions lead
+    // from H' to the image tip, the parallel ray's on its line through F'.
+    const auto k = form.linien(farbe::blau, gepunktet);
+    ASSERT_EQ(k.size(), 4u);
+    const auto r = form.linien(farbe::blau, gestrichelt);
+    ASSERT_EQ(r.size(), 2u);
+    linie_ist(r[0], m.xH2, 10, bild_ort, bild_h, 1e-4);
+    EXPECT_TRUE(auf_der_geraden(m.xF2, 0, r[0].x1, r[0].y1, r[0].x2, r[0].y2));
+    linie_ist(r[1], m.xH2, bild_h, bild_ort, bild_h, 1e-4);
+    linie_ist(k[2], 30, 10, m.xH1, bild_h, 1e-4);
+    EXPECT_TRUE(auf_der_geraden(m.xF1, 0, 30, 10, k[2].x2, k[2].y2));
+    EXPECT_FALSE(hat_text(form, "Bild bei x = 17,76 (au\u00dferhalb)"));
+
+    // The fan follows, from the object tip.
     const auto f = form.faecher();
     ASSERT_GE(f.size(), 9u);
     EXPECT_NEAR(f[8].front().dy, -10 * 0.05 / (30 - m.xF1), 1e-12);
@@ -202,21 +244,45 @@ TEST_F(Abbildung, VirtuellesBildBehaeltDenFaecher)
     TestFormular fokus;
     Form_Resize(fokus);
     EXPECT_FALSE(fokus.virtuell);
+}
 
-    // A diverging thick lens has no real image, wherever the object stands.
+TEST_F(Abbildung, ZerstreuungslinseUndSehrDickeLinse)
+{
+    // A bi-concave lens: a reduced upright virtual image between F' and H'.
+    m.R1_a = m.R1_b = -40;
+    linse_berechnen();
+    ASSERT_LT(f_dick(), 0);
+    Abbildungsformular zerstreuend;
+    Form_Resize(zerstreuend);
+    EXPECT_TRUE(zerstreuend.virtuell);
+    const auto g = zerstreuend.gruen();
+    ASSERT_EQ(g.size(), 5u);
+    EXPECT_GT(g[3].x1, m.xF2);
+    EXPECT_LT(g[3].x1, m.xH2);
+    EXPECT_GT(g[3].y1, 0);
+    EXPECT_LT(g[3].y1, 10);
+    // Behind H' the parallel ray rises away from F' to the frame's upper edge.
+    const auto k = zerstreuend.linien(farbe::blau, gepunktet);
+    ASSERT_EQ(k.size(), 4u);
+    EXPECT_EQ(k[1].y2, 20);
+    EXPECT_TRUE(auf_der_geraden(m.xF2, 0, k[1].x1, k[1].y1, k[1].x2, k[1].y2));
+    EXPECT_EQ(zerstreuend.linien(farbe::blau, gestrichelt).size(), 2u);
+
+    // Dense, very thick glass diverges (f < 0), yet its H' lies far behind
+    // the lens and the rays meet behind S2: a real, upright image.
     m.R1_a = m.R1_b = 21;
     m.n1 = 8;
     m.d1_plus = 30;
-    m.obj_ort = 0;
     linse_berechnen();
-    ASSERT_LT(m.obj_ort, m.xF1);
-    Abbildungsformular zerstreuend;
-    zerstreuend.licht = 1;
-    Form_Resize(zerstreuend);
-    EXPECT_TRUE(zerstreuend.virtuell);
-    EXPECT_EQ(zerstreuend.gruen().size(), 3u);
-    EXPECT_TRUE(zerstreuend.linien(farbe::blau, gepunktet).empty());
-    EXPECT_GE(zerstreuend.faecher().size(), 9u);
+    ASSERT_LT(f_dick(), 0);
+    Abbildungsformular dick;
+    Form_Resize(dick);
+    EXPECT_FALSE(dick.virtuell);
+    const auto d = dick.gruen();
+    ASSERT_EQ(d.size(), 6u);
+    EXPECT_GT(d[4].x1, m.S2);
+    EXPECT_NEAR(d[4].y1, 5.8629, 1e-4);
+    EXPECT_EQ(d[4].breite, 2);
 }
 
 TEST_F(Abbildung, NurMitHakenLichtstrahlen)
@@ -271,12 +337,13 @@ TEST_F(Abbildung, FlacherGegenstandZeichnetNurDasBestimmte)
     }
     EXPECT_EQ(m.gebrochen_2, True);
 
-    // A flat object at F: notice and the one axis ray.
+    // A flat object at F: its image at infinity, and the one axis ray.
     m.obj_ort = m.xF1;
     Abbildungsformular imF;
     imF.licht = 1;
     ASSERT_NO_THROW(Form_Resize(imF));
-    EXPECT_TRUE(imF.virtuell);
+    EXPECT_FALSE(imF.virtuell);
+    EXPECT_TRUE(hat_text(imF, "Bild im Unendlichen"));
     EXPECT_EQ(imF.faecher().size(), 1u);
 }
 

@@ -207,7 +207,7 @@ TEST_F(Fenster, ScreenReadersHearWhatEachControlHolds)
     EXPECT_EQ(name(f->bereich()), QStringLiteral("Grafik"));
     EXPECT_TRUE(beschreibung(f->bereich()).contains(QStringLiteral("Cursorposition")));
     // It begins with what the last redraw shows.
-    EXPECT_TRUE(beschreibung(f->bereich()).startsWith(QStringLiteral("Fokus. Brennpunkte der dicken Linse: F bei x = 12,2")))
+    EXPECT_TRUE(beschreibung(f->bereich()).startsWith(QStringLiteral("Fokus. Linse bikonvex. Brennpunkte der dicken Linse: F bei x = 12,2")))
         << beschreibung(f->bereich()).toStdString();
     // The readout says where the pointer is, not what the label is called.
     QTest::mouseMove(f->bereich(), QPoint(120, 310));

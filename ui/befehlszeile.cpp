@@ -242,7 +242,7 @@ Auswertung befehlszeile_auswerten(const QStringList& argumente)
     // Text that is no number would only show "Unfug !" in the window; on the
     // command line it is a mistake to tell before anything opens.
     for (const Szenenwert& w : b.werte) {
-        if (!text_zu_zahl(w.text.toStdString())) {
+        if (!eingabewert(w.box, w.text.toStdString())) {
             return fehler(QStringLiteral("%1: %2 ist keine Zahl (Feld %3)")
                               .arg(w.option, zitat(w.text), zitat(QString::fromUtf8(entwurf::box(w.box).zugang_name))));
         }

@@ -39,14 +39,25 @@ QImage BildFlaeche::kopie() const
     return ansicht().copy();
 }
 
+QFont BildFlaeche::druckschrift() const
+{
+    QFont schrift = schrift_gesetzt_ ? schrift_ : QGuiApplication::font();
+    // Exact colours, as for lines: no blended glyph edges.
+    schrift.setStyleStrategy(QFont::NoAntialias);
+    return schrift;
+}
+
+double BildFlaeche::text_breite(const std::string& text) const
+{
+    return QFontMetricsF(druckschrift()).horizontalAdvance(QString::fromStdString(text));
+}
+
 void BildFlaeche::text_zeichnen(const std::string& text, double x, double y, std::uint32_t rgb)
 {
     // A view of its own for each text: one that somebody else shares would
     // detach on painting and the text would miss the pixels.
     QImage bild = ansicht();
-    QFont schrift = schrift_gesetzt_ ? schrift_ : QGuiApplication::font();
-    // Exact colours, as for lines: no blended glyph edges.
-    schrift.setStyleStrategy(QFont::NoAntialias);
+    const QFont schrift = druckschrift();
     QPainter p(&bild);
     p.setRenderHint(QPainter::TextAntialiasing, false);
     p.setFont(schrift);

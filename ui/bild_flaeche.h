@@ -48,10 +48,13 @@ public:
 
 protected:
     void text_zeichnen(const std::string& text, double x, double y, std::uint32_t rgb) override;
+    double text_breite(const std::string& text) const override;
 
 private:
     // A QImage over the pixels, in logical pixels of the client area.
     QImage ansicht() const;
+    // The font of Print, drawn without smoothing.
+    QFont druckschrift() const;
 
     mutable QImage ansicht_;
     QFont schrift_;

@@ -39,6 +39,20 @@ function textmaske(text, massstab) {
   return m;
 }
 
+// How wide textZeichnen draws the text, in CSS pixels.
+const textbreiten = new Map();
+function textBreite(text) {
+  const schluessel = schriftPx + '\u0000' + text;
+  let b = textbreiten.get(schluessel);
+  if (b === undefined) {
+    const ctx = document.createElement('canvas').getContext('2d');
+    ctx.font = `${schriftPx}px "Vandrel Sans"`;
+    b = ctx.measureText(text).width;
+    textbreiten.set(schluessel, b);
+  }
+  return b;
+}
+
 function textZeichnen(heap32, text, x, y, rgb, pixel, breite, hoehe, massstab) {
   const m = textmaske(text, massstab);
   const x0 = Math.round(x * massstab);

@@ -94,6 +94,7 @@ const Seite = {
   ende,
   bild,
   textZeichnen,
+  textBreite,
 };
 
 var Module = {

@@ -52,6 +52,7 @@ EM_JS(void, seite_text_zeichnen,
       (const char* text, double x, double y, std::uint32_t rgb, std::uint32_t* pixel, int breite, int hoehe,
        double massstab),
       { Seite.textZeichnen(HEAPU32, UTF8ToString(text), x, y, rgb >>> 0, pixel, breite, hoehe, massstab); });
+EM_JS(double, seite_text_breite, (const char* text), { return Seite.textBreite(UTF8ToString(text)); });
 EM_JS(void, seite_titel, (const char* titel), { Seite.titel(UTF8ToString(titel)); });
 EM_JS(void, seite_entwurf, (int breite, int hoehe, const char* cursor_name),
       { Seite.entwurf(breite, hoehe, UTF8ToString(cursor_name)); });
@@ -112,6 +113,7 @@ protected:
     {
         seite_text_zeichnen(text.c_str(), x, y, rgb, pixel_schreiben(), breite(), hoehe(), massstab());
     }
+    double text_breite(const std::string& text) const override { return seite_text_breite(text.c_str()); }
 };
 
 class Seitenansicht : public Ansicht {

@@ -629,7 +629,7 @@ test('for screen readers: reading order, the menu, the drawing described after e
   assert.equal(await fokus(page), 'txt_X1_0');
   const text = () => page.$eval('#grafik_text', (e) => e.textContent);
   assert.equal(await page.$eval('#grafik_text', (e) => e.getAttribute('aria-live')), 'polite');
-  assert.equal(await text(), 'Fokus. Brennpunkte der dicken Linse: F bei x = 12,2, F\' bei x = 85,7. Keine Lichtstrahlen gezeichnet.');
+  assert.equal(await text(), 'Fokus. Linse bikonvex. Brennpunkte der dicken Linse: F bei x = 12,2, F\' bei x = 85,7. Keine Lichtstrahlen gezeichnet.');
   await page.click('#chk_licht');
   assert.match(await text(), /^Fokus\. .* 6 Lichtstrahlen gezeichnet\.$/);
   await page.click('#opt_abbildung');
