@@ -57,6 +57,28 @@ TEST_F(Eingabe, RadiusBoundsAreExclusiveBelowInclusiveAbove)
     EXPECT_EQ(a.text(Box::R1_b), "10000");
     EXPECT_EQ(m.R1_b, 10000.0);
     EXPECT_TRUE(a.meldungen.empty());
+
+    // Concave radii have the same bounds; a plane surface is written "∞".
+    eingeben(Box::R1_a, "-20");
+    EXPECT_EQ(m.R1_a, 20.001);
+    EXPECT_EQ(a.text(Box::R1_a), "20,001");
+    eingeben(Box::R1_a, "-20,001");
+    EXPECT_EQ(m.R1_a, -20.001);
+    eingeben(Box::R1_b, "-10000,5");
+    EXPECT_EQ(a.text(Box::R1_b), "10000");
+    for (const char* eben : {"0", "-0", " \u221e ", "unendlich", "Unendlich", "INF", "-inf"}) {
+        eingeben(Box::R1_b, "40");
+        eingeben(Box::R1_b, eben);
+        EXPECT_EQ(m.R1_b, 0.0) << eben;
+        EXPECT_FALSE(std::signbit(m.R1_b)) << eben;
+        EXPECT_EQ(a.text(Box::R1_b), "\u221e") << eben;
+    }
+    eingeben(Box::R1_a, "5");  // refused: the box shows the plane the variable holds
+    eingeben(Box::R1_a, "0");
+    eingeben(Box::R1_a, "5");
+    EXPECT_EQ(a.text(Box::R1_a), "\u221e");
+    eingeben(Box::R1_a, "unendlichkeit");
+    EXPECT_EQ(a.meldungen, Texte{unfug});
 }
 
 TEST_F(Eingabe, NmaxRoundsHalvesToEvenAndTestsTheUnroundedValue)
@@ -264,6 +286,23 @@ TEST_F(Eingabe, LensPositionKeepsTheLeftVertexRightOfTwo)
         eingeben(Box::X1_0, a.text(Box::X1_0));
     }
     EXPECT_TRUE(a.meldungen.empty());
+
+    // A concave left surface reaches farthest left at its rim, not its
+    // vertex: the rim stops at x = 2, and the object at the rim.
+    eingeben(Box::R1_a, "-30");
+    eingeben(Box::X1_0, "0");
+    EXPECT_NEAR(m.X1_0 - m.d_rand / 2, 2.0, 1e-12);
+    EXPECT_GT(m.S1, 2.0);
+    eingeben(Box::X1_0, "50");
+    const double rand = m.X1_0 - m.d_rand / 2;
+    ASSERT_LT(rand, m.S1);
+    a.abbildung = True;
+    a.fokus = False;
+    kern.opt_abbildung_Click();
+    eingeben(Box::ort, zahl_zu_text(rand + 0.01));
+    EXPECT_EQ(m.obj_ort, 0.0);
+    eingeben(Box::ort, zahl_zu_text(rand - 0.01));
+    EXPECT_NEAR(m.obj_ort, rand - 0.01, 1e-12);
 }
 
 TEST_F(Eingabe, ExtraThickness)

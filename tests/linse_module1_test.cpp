@@ -1,8 +1,12 @@
+#include "exakter_strahl.h"
 #include "lens/module1.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
+#include <utility>
 
 namespace {
 
@@ -135,6 +139,90 @@ TEST_F(Linse, KatalogLinseHatIhreVeroeffentlichteBrennweite)
     EXPECT_NEAR(f_dick(), -53.4006, 5e-5);
     EXPECT_LT(m.xF2, m.xH2);
     EXPECT_GT(m.xF1, m.xH1);
+}
+
+TEST_F(Linse, PlanflaecheUndKonkaveLinseWieImKatalogUndInDerExaktenSpur)
+{
+    // N-BK7 plano-convex, diameter 25.4 mm, R 51.5 mm, centre thickness
+    // 3.6 mm, n = 1.515: f = 100.0 mm; curved side towards the light,
+    // back focal length 97.6 mm, published to a tenth. One unit is 0.635 mm.
+    const double mm = 0.635;
+    m.R1_a = 51.5 / mm;
+    m.R1_b = 0;
+    m.n1 = 1.515;
+    linse_berechnen();
+    m.d1_plus = 3.6 / mm - m.d1;  // "Dicke +" is the rim's: the middle minus the arc's sag
+    linse_berechnen();
+    ASSERT_NEAR(m.d1 * mm, 3.6, 1e-12);
+    EXPECT_EQ(m.d_rand, m.d1_plus);
+    EXPECT_NEAR(f_dick() * mm, 100.0, 0.01);
+    EXPECT_NEAR((m.xF2 - m.S2) * mm, 97.6, 0.05);
+    EXPECT_NEAR((m.xF2 - m.S2) * mm, 100 - 3.6 / 1.515, 1e-9);  // f - d / n
+    // Turned round, the plane side first: H' lies at the curved vertex.
+    std::swap(m.R1_a, m.R1_b);
+    linse_berechnen();
+    EXPECT_NEAR((m.xF2 - m.S2) * mm, 100.0, 0.01);
+    EXPECT_EQ(m.h2, 0);
+
+    // Bi-concave, r = -40, centre thickness 2 ("Dicke +" is the middle's):
+    // f and the back focal length from an exact ray at height 0.001.
+    m.R1_a = m.R1_b = -40;
+    m.n1 = 1.5;
+    m.d1_plus = 2;
+    linse_berechnen();
+    EXPECT_NEAR(m.d1, 2, 1e-12);
+    EXPECT_GT(m.d_rand, m.d1);
+    const exakt::Strahl s = exakt::verfolgen(exakt::linse(m.X1_0, -40, -40, 1.5, 2), 0, 0.001, 0);
+    const double f = -0.001 / (s.uy / s.ux);
+    EXPECT_LT(f, 0);
+    EXPECT_NEAR(f_dick(), f, 1e-5);
+    EXPECT_NEAR(m.xF2, s.x_achse(), 1e-5);
+}
+
+TEST_F(Linse, BrennpunkteUndHauptebenenJederLinseWieDieExakteSpur)
+{
+    // Lenses over the whole accepted range: F' where an exact ray near the
+    // axis crosses it, H' a focal length before, f from the ray's angle
+    // behind the lens; F and H the same with the lens turned round.
+    std::mt19937 zufall(5);
+    std::uniform_real_distribution<double> eins(0, 1);
+    const auto radius = [&] {
+        if (eins(zufall) < 0.15) {
+            return 0.0;
+        }
+        const double r = std::exp(std::log(20.01) + eins(zufall) * std::log(10000 / 20.01));
+        return eins(zufall) < 0.5 ? -r : r;
+    };
+    for (int k = 0; k < 200; ++k) {
+        const double r1 = radius(), r2 = radius();
+        m.n1 = 1 + 19 * eins(zufall) * eins(zufall);
+        m.d1_plus = 40 * eins(zufall);
+        const auto brennpunkt = [&](double a, double b) {
+            m.R1_a = a;
+            m.R1_b = b;
+            linse_berechnen();
+            const double h = 1e-4;
+            const exakt::Strahl s = exakt::verfolgen(exakt::linse(m.X1_0, a, b, m.n1, m.d1_plus), 0, h, 0);
+            struct {
+                double f, xF, xH;
+            } e{-h / (s.uy / s.ux), s.x_achse(), s.x_achse() + h / (s.uy / s.ux)};
+            return e;
+        };
+        SCOPED_TRACE(testing::Message() << "r1 " << r1 << ", r2 " << r2 << ", n " << m.n1 << ", Dicke " << m.d1_plus);
+        const auto rechts = brennpunkt(r2, r1);  // turned round
+        const double xF1 = 2 * m.X1_0 - rechts.xF, xH1 = 2 * m.X1_0 - rechts.xH;
+        const auto e = brennpunkt(r1, r2);
+        if (!std::isfinite(e.f) || std::abs(e.f) > 1e5) {
+            EXPECT_TRUE(std::isnan(m.xH2) || std::abs(f_dick()) > 1e4);
+            continue;
+        }
+        const double toleranz = 1e-6 * std::max(1.0, e.f * e.f);
+        EXPECT_NEAR(f_dick(), e.f, toleranz);
+        EXPECT_NEAR(m.xF2, e.xF, toleranz);
+        EXPECT_NEAR(m.xH2, e.xH, toleranz);
+        EXPECT_NEAR(m.xF1, xF1, toleranz);
+        EXPECT_NEAR(m.xH1, xH1, toleranz);
+    }
 }
 
 TEST_F(Linse, BrechzahlEinsScheitertBeiDerDuennenBrennweite)

@@ -3,6 +3,10 @@
 
 #include "szene_hilfe.h"
 
+#include "exakter_strahl.h"
+
+#include <random>
+
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -50,6 +54,23 @@ void linie_ist(const Aufruf& l, double x1, double y1, double x2, double y2, doub
     EXPECT_NEAR(l.y2, y2, toleranz);
 }
 
+std::vector<std::string> texte(const Abbildungsformular& form)
+{
+    std::vector<std::string> t;
+    for (const Aufruf& a : form.s.aufrufe) {
+        if (a.art == Aufruf::Print) {
+            t.push_back(a.text);
+        }
+    }
+    return t;
+}
+
+bool hat_text(const Abbildungsformular& form, const std::string& text)
+{
+    const auto t = texte(form);
+    return std::find(t.begin(), t.end(), text) != t.end();
+}
+
 TEST_F(Abbildung, ReellesBildMitKonstruktion)
 {
     Abbildungsformular form;
@@ -90,6 +111,26 @@ TEST_F(Abbildung, ReellesBildMitKonstruktion)
     // Without "Lichtstrahlen" the construction is all.
     EXPECT_TRUE(form.faecher().empty());
     EXPECT_EQ(form.s.DrawStyle, gepunktet);
+
+    // The image lies beyond max x: one line above the frame says where,
+    // ending at the frame's right end.
+    const std::string hinweis = "Bild bei x = 185,05 (au\u00dferhalb)";
+    ASSERT_TRUE(hat_text(form, hinweis));
+    for (const Aufruf& a : form.s.aufrufe) {
+        if (a.art == Aufruf::Print && a.text == hinweis) {
+            EXPECT_NEAR(a.x1 + form.s.TextWidth(hinweis), 150, 1e-9);
+            EXPECT_GT(a.y1, 24.5);
+        }
+    }
+    // Inside the range but taller than the frame, its height is named.
+    m.Nmax = 200;
+    Abbildungsformular hoch;
+    Form_Resize(hoch);
+    EXPECT_TRUE(hat_text(hoch, "Bildspitze bei y = -28,56 (au\u00dferhalb)"));
+    m.obj_h = 6;
+    Abbildungsformular drin;
+    Form_Resize(drin);
+    EXPECT_EQ(texte(drin).size(), texte(hoch).size() - 1);
 }
 
 TEST_F(Abbildung, KleinererGegenstandHatBrennpunktstrahl)
@@ -109,23 +150,6 @@ TEST_F(Abbildung, KleinererGegenstandHatBrennpunktstrahl)
     // The two construction rays meet at the image tip.
     const double t = (g[4].x1 - m.xH2) / (k[1].x2 - m.xH2);
     EXPECT_NEAR(6 + t * (-20 - 6), g[4].y1, 1e-9);
-}
-
-std::vector<std::string> texte(const Abbildungsformular& form)
-{
-    std::vector<std::string> t;
-    for (const Aufruf& a : form.s.aufrufe) {
-        if (a.art == Aufruf::Print) {
-            t.push_back(a.text);
-        }
-    }
-    return t;
-}
-
-bool hat_text(const Abbildungsformular& form, const std::string& text)
-{
-    const auto t = texte(form);
-    return std::find(t.begin(), t.end(), text) != t.end();
 }
 
 TEST_F(Abbildung, GegenstandImBrennpunktEndetImFaecher)
@@ -283,6 +307,51 @@ TEST_F(Abbildung, ZerstreuungslinseUndSehrDickeLinse)
     EXPECT_GT(d[4].x1, m.S2);
     EXPECT_NEAR(d[4].y1, 5.8629, 1e-4);
     EXPECT_EQ(d[4].breite, 2);
+}
+
+TEST_F(Abbildung, BildOrtUndArtWieDieExakteSpur)
+{
+    // Random lenses of every shape and objects left of the glass: two exact
+    // rays near the axis from the object's tip meet, or seem to come from
+    // one point, where the picture puts the image; it is real exactly when
+    // that point lies behind the lens.
+    std::mt19937 zufall(23);
+    std::uniform_real_distribution<double> eins(0, 1);
+    const auto radius = [&] {
+        if (eins(zufall) < 0.15) {
+            return 0.0;
+        }
+        const double r = std::exp(std::log(20.01) + eins(zufall) * std::log(10000 / 20.01));
+        return eins(zufall) < 0.5 ? -r : r;
+    };
+    int reell = 0, virtuell = 0;
+    for (int k = 0; k < 200; ++k) {
+        m.R1_a = radius();
+        m.R1_b = radius();
+        m.n1 = 1 + 4 * eins(zufall);
+        m.d1_plus = 40 * eins(zufall);
+        m.X1_0 = 100;
+        linse_berechnen();
+        m.obj_ort = m.x_glas_links * eins(zufall);
+        const exakt::Linse L = exakt::linse(m.X1_0, m.R1_a, m.R1_b, m.n1, m.d1_plus);
+        const double h = 1e-3;
+        const exakt::Strahl a = exakt::verfolgen(L, m.obj_ort, h, 1e-5), b = exakt::verfolgen(L, m.obj_ort, h, -1e-5);
+        const double sa = a.uy / a.ux, sb = b.uy / b.ux;
+        const double x = (b.y - a.y + sa * a.x - sb * b.x) / (sa - sb);
+        if (!(std::abs(x - m.X1_0) < 1e4)) {
+            continue;  // near the focal plane: at infinity for the picture too, or nearly
+        }
+        SCOPED_TRACE(testing::Message() << "r1 " << m.R1_a << ", r2 " << m.R1_b << ", n " << m.n1 << ", Dicke "
+                                        << m.d1_plus << ", Gegenstand " << m.obj_ort);
+        Abbildungsformular form;
+        Form_Resize(form);
+        EXPECT_NEAR(Messung.bild_ort, x, 1e-4 * std::max(1.0, std::abs(x - m.X1_0)));
+        EXPECT_NEAR(Messung.bild_h / m.obj_h, (a.y + sa * (x - a.x)) / h, 1e-3);
+        EXPECT_EQ(form.virtuell, x < m.S2);
+        (form.virtuell ? virtuell : reell) += 1;
+    }
+    EXPECT_GT(reell, 20);
+    EXPECT_GT(virtuell, 20);
 }
 
 TEST_F(Abbildung, NurMitHakenLichtstrahlen)

@@ -3,6 +3,7 @@
 
 #include "szene_hilfe.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -127,6 +128,71 @@ TEST_F(Linsenbild, ZusatzdickeLaesstDenUmrissOffen)
         gelb += x.farbe == farbe::gelb;
     }
     EXPECT_EQ(gelb, 2 + b[0].linien + b[1].linien);
+}
+
+TEST_F(Linsenbild, KonkaveFlaecheWoelbtSichNachInnenEbeneIstEineGerade)
+{
+    m.R1_a = 0;
+    m.R1_b = -30;
+    linse_berechnen();
+    TestFormular form;
+    form.fokus = False;
+    Form_Resize(form);
+    const auto& a = form.bild.aufrufe;
+    // The plane surface: one straight yellow line from rim to rim.
+    std::vector<Aufruf> gerade;
+    for (const Aufruf& x : a) {
+        if (x.art == Aufruf::Line && x.farbe == farbe::gelb && x.x1 == x.x2 && x.x1 == m.S1) {
+            gerade.push_back(x);
+        }
+    }
+    ASSERT_EQ(gerade.size(), 1u);
+    EXPECT_EQ(gerade[0].y1, -20);
+    EXPECT_EQ(gerade[0].y2, 20);
+    // The concave arc: from rim to rim through its vertex, which lies left
+    // of both rims; its points keep the radius from the centre on the right.
+    const auto b = boegen(a);
+    ASSERT_EQ(b.size(), 1u);
+    double mitte = 1e9;
+    for (size_t i = b[0].start + 1; i <= b[0].start + b[0].linien; ++i) {
+        mitte = std::min(mitte, a[i].x2);
+        ASSERT_NEAR(std::hypot(a[i].x2 - m.M2, a[i].y2), 30, 1e-9);
+    }
+    EXPECT_NEAR(a[b[0].start].x1, m.x_glas_rechts, 1e-9);
+    EXPECT_NEAR(mitte, m.S2, 1e-4);
+    EXPECT_LT(m.S2, m.x_glas_rechts);
+}
+
+TEST_F(Linsenbild, HUndHStrichStehenNebeneinander)
+{
+    // A bi-concave lens has H and H' a fraction of a letter apart: H' is
+    // written a blank's width beside H. One unit per character here.
+    m.R1_a = m.R1_b = -40;
+    linse_berechnen();
+    ASSERT_LT(std::abs(m.xH2 - m.xH1), 1);
+    TestFormular form;
+    Form_Resize(form);
+    const auto drucke = form.alle(Aufruf::Print);
+    const auto text = [&](const char* t) {
+        for (const Aufruf& d : drucke) {
+            if (d.text == t && d.farbe == farbe::blau) {
+                return d;
+            }
+        }
+        ADD_FAILURE() << t;
+        return Aufruf{};
+    };
+    EXPECT_EQ(text("H").x1, m.xH1);
+    EXPECT_EQ(text("H'").x1, m.xH1 + 2);
+    // Far enough apart, each stands at its plane.
+    m.R1_a = m.R1_b = 30;
+    TestFormular bikonvex;
+    Form_Resize(bikonvex);
+    for (const Aufruf& d : bikonvex.alle(Aufruf::Print)) {
+        if (d.text == "H'" && d.farbe == farbe::blau) {
+            EXPECT_EQ(d.x1, m.xH2);
+        }
+    }
 }
 
 TEST_F(Linsenbild, BrennpunktmarkenUndHauptebenen)
