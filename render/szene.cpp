@@ -310,35 +310,35 @@ void abbildung_zeichnen(Formular& form, Zeichenflaeche& f)
     // rays leaving the lens meet there; anywhere else, the glass included,
     // they only seem to come from it.
     const Bildlage bild = paraxiales_bild(obj_ort, obj_h);
-    const bool endlich = std::abs(bild.ort - m.X1_0) <= bild_im_unendlichen && std::isfinite(bild.hoehe);
+    // An afocal lens has no principal planes to construct with.
     const bool afokal = !std::isfinite(m.xH1);
     Messung.g = afokal ? kein_wert : m.xH1 - obj_ort;
-    if (!endlich) {
+    if (std::abs(bild.ort - m.X1_0) <= bild_im_unendlichen && std::isfinite(bild.hoehe)) {
+        const double bild_ort = pruefe(bild.ort), bild_h = pruefe(bild.hoehe);
+        Messung.virtuell = !(bild_ort > m.S2);
+        Messung.b = afokal ? kein_wert : bild_ort - m.xH2;
+        Messung.bild_ort = bild_ort;
+        Messung.bild_h = bild_h;
+        Messung.beta = bild.beta;
+        if (Messung.virtuell) {
+            form.lbl_virtuell_Visible(true);
+        }
+        bild_zeichnen(f, bild_ort, bild_h, Messung.virtuell);
+        if (!afokal) {
+            konstruktion_zeichnen(f, obj_ort, obj_h, bild_ort, bild_h);
+        }
+        if (bild_ort < double(m.x_min) || bild_ort > double(m.x_max)) {
+            bildhinweis(f, "Bild bei x = " + zahl_zwei_stellen(bild_ort) + " (au\u00dferhalb)");
+        } else if (std::abs(bild_h) > 20) {
+            bildhinweis(f, "Bildspitze bei y = " + zahl_zwei_stellen(bild_h) + " (au\u00dferhalb)");
+        }
+    } else {
+        // The object stands in the focal plane: the rays leave parallel.
         Messung.b = Messung.bild_ort = Messung.bild_h = Messung.beta = INFINITY;
         bildhinweis(f, "Bild im Unendlichen");
-        if (!afokal && std::isfinite(m.xF2)) {
+        if (!afokal) {
             konstruktion_zeichnen(f, obj_ort, obj_h, INFINITY, INFINITY);
         }
-        strahlenfaecher(form, f);
-        return;
-    }
-    const double bild_ort = pruefe(bild.ort), bild_h = pruefe(bild.hoehe);
-    Messung.virtuell = !(bild_ort > m.S2);
-    Messung.b = afokal ? kein_wert : bild_ort - m.xH2;
-    Messung.bild_ort = bild_ort;
-    Messung.bild_h = bild_h;
-    Messung.beta = bild.beta;
-    if (Messung.virtuell) {
-        form.lbl_virtuell_Visible(true);
-    }
-    bild_zeichnen(f, bild_ort, bild_h, Messung.virtuell);
-    if (!afokal) {
-        konstruktion_zeichnen(f, obj_ort, obj_h, bild_ort, bild_h);
-    }
-    if (bild_ort < double(m.x_min) || bild_ort > double(m.x_max)) {
-        bildhinweis(f, "Bild bei x = " + zahl_zwei_stellen(bild_ort) + " (au\u00dferhalb)");
-    } else if (std::abs(bild_h) > 20) {
-        bildhinweis(f, "Bildspitze bei y = " + zahl_zwei_stellen(bild_h) + " (au\u00dferhalb)");
     }
 
     strahlenfaecher(form, f);

@@ -109,6 +109,11 @@ TEST(Befehlszeile, WerteInFesterReihenfolgeWieGeschrieben)
     EXPECT_EQ(b.bild, QStringLiteral("a b.png"));
     EXPECT_EQ(b.groesse, QSize(1, 8192));
 
+    // A plane surface is a value for a radius, for no other box.
+    const Auswertung eben = auswerten({QStringLiteral("--r1"), QStringLiteral("unendlich"), QStringLiteral("--r2=\u221e")});
+    EXPECT_EQ(eben.aktion, Auswertung::Aktion::Weiter) << eben.text.toStdString();
+    EXPECT_EQ(auswerten({QStringLiteral("--n=unendlich")}).aktion, Auswertung::Aktion::Fehler);
+
     const Auswertung leer = auswerten({});
     EXPECT_EQ(leer.aktion, Auswertung::Aktion::Weiter);
     EXPECT_TRUE(leer.befehl.werte.empty());
