@@ -109,6 +109,9 @@ TEST_F(Befehle, DescriptionOfTheDrawing)
     m.n1 = 1;  // every lens calculation fails
     kern.neu_zeichnen();
     EXPECT_EQ(grafik_beschreibung(), "Die Szene l\u00e4sst sich mit diesen Werten nicht ganz zeichnen.");
+    // And screen readers hear it, not what the redraw before described.
+    ASSERT_FALSE(a.beschreibungen.empty());
+    EXPECT_EQ(a.beschreibungen.back(), grafik_beschreibung());
 }
 
 }  // namespace
