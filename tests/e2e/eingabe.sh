@@ -35,26 +35,11 @@ fehler() {
     exit 1
 }
 
-# ---- a free display
+# ---- a display of its own
 
-for n in 91 92 93 94 95 96 97 98 99; do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1920x1200x24 -nolisten tcp >"$AUS/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 50); do
-        xdpyinfo -display ":$n" >/dev/null 2>&1 && break
-        kill -0 "$XVFB_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    if xdpyinfo -display ":$n" >/dev/null 2>&1; then
-        export DISPLAY=":$n"
-        break
-    fi
-    kill "$XVFB_PID" 2>/dev/null
-    wait "$XVFB_PID" 2>/dev/null
-    XVFB_PID=""
-done
-[ -n "$XVFB_PID" ] || fehler "kein freies Display :91..:99 für Xvfb"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
+xvfb_starten 1920x1200x24 "$AUS/xvfb.log" || fehler "Xvfb startet nicht (siehe $AUS/xvfb.log)"
+echo "Xvfb auf $DISPLAY"
 
 # ---- the program
 
