@@ -17,7 +17,7 @@ programm=""
 verwalter=""
 aufraeumen() {
   for p in "$programm" "$verwalter" "$XVFB_PID"; do
-    [ -n "$p" ] && kill "$p" 2> /dev/null || true
+    [ -n "$p" ] && { kill "$p"; wait "$p"; } 2> /dev/null || true
   done
   rm -rf "$arbeit"
 }
