@@ -27,7 +27,7 @@ ctest --output-on-failure -E '^e2e_|installation' -j2
 # "Ende": a leak makes it exit with a status the session reports. The leak
 # check at exit takes its time, so "Ende" may take longer here.
 echo "== Sanitizer: Programm unter Xvfb"
-E2E_ENDE_MS=5000 E2E_AUSGABE="$wurzel/build-asan/e2e" \
+E2E_ENDE_MS=20000 E2E_AUSGABE="$wurzel/build-asan/e2e" \
   bash "$wurzel/tests/e2e/eingabe.sh" "$wurzel/build-asan/vandrel" \
   "$wurzel/build-asan/tests/bildschirmfoto" "$wurzel/build-asan/tests/ablageverwalter"
 grep -A4 "Suppressions used" "$wurzel/build-asan/e2e/vandrel.log" || true

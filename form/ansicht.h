@@ -48,7 +48,8 @@ public:
     virtual void End() = 0;
     // The picture changed (also when a redraw stopped half-way): show it.
     virtual void Refresh() = 0;
-    // What a finished redraw shows, in words (grafik_beschreibung), for a
-    // view that tells screen readers; others ignore it.
+    // What the last redraw shows, in words (grafik_beschreibung), also when
+    // it failed or drew nothing, for a view that tells screen readers;
+    // others ignore it.
     virtual void Grafik_Beschreibung(const std::string& text) { (void)text; }
 };

@@ -61,11 +61,12 @@ void GrafikKern::Form_Resize()
 void GrafikKern::nach_dem_zeichnen()
 {
     ansicht_.Refresh();
-    // The description only of a redraw that finished: a failed one leaves
-    // the picture, and what is said of it, as far as they were.
-    if (Messung.stand != Messung_t::Stand::abgebrochen) {
-        ansicht_.Grafik_Beschreibung(grafik_beschreibung());
-    }
+    // The description after every redraw, a failed one included: that one
+    // cleared the picture and drew only part of it (or kept a picture of
+    // values that are no longer the boxes'), and a screen reader must not
+    // go on describing the scene before. It says that the scene cannot be
+    // drawn whole, as the measured values say that they are missing.
+    ansicht_.Grafik_Beschreibung(grafik_beschreibung());
     if (messwerte_offen_) {
         ansicht_.Messwerte_zeigen(messbericht());
     }

@@ -168,6 +168,17 @@ TEST_F(BildExport, TheFirstFailingValueIsNamed)
     EXPECT_EQ(l.rueckgabe, 1);
     EXPECT_TRUE(l.fehler.contains(QStringLiteral("vandrel: --n 1: "))) << l.fehler.toStdString();
     EXPECT_FALSE(l.fehler.contains(QStringLiteral("--max-x"))) << l.fehler.toStdString();
+
+    // The mode and the rays are set before the values, so that a value that
+    // fails only with rays in the imaging mode is named: the object exactly
+    // at F (r 1 = r 2 = 26 with Dicke + 8 put it at 16) leaves no ray fan.
+    const Lauf imF = starten({QStringLiteral("--r1"), QStringLiteral("26"), QStringLiteral("--r2"), QStringLiteral("26"),
+                              QStringLiteral("--dicke"), QStringLiteral("8"), QStringLiteral("--objekt-ort"),
+                              QStringLiteral("16"), QStringLiteral("--abbildung"), QStringLiteral("--strahlen"),
+                              QStringLiteral("--werte")});
+    EXPECT_EQ(imF.rueckgabe, 1);
+    EXPECT_TRUE(imF.fehler.startsWith(QStringLiteral("vandrel: --objekt-ort 16: \u201eUnfug !\u201c")))
+        << imF.fehler.toStdString();
 }
 
 }  // namespace

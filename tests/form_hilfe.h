@@ -101,6 +101,8 @@ public:
     }
     void End() override { ++ende; }
     void Refresh() override { ++gezeigt; }
+    std::vector<std::string> beschreibungen;  // what screen readers were told, in order
+    void Grafik_Beschreibung(const std::string& t) override { beschreibungen.push_back(t); }
 };
 
 // A fresh scene and window core, drawn once as when the window first shows.

@@ -102,6 +102,14 @@ TEST_F(Befehle, DescriptionOfTheDrawing)
     eingeben(Box::ort, "30");
     EXPECT_EQ(grafik_beschreibung(), "Abbildung." + brennpunkte +
                                           " Gegenstand bei x = 30,0, H\u00f6he 0,0. Virtuelles Bild bei x = 17,8. 1 Lichtstrahl gezeichnet.");
+    // A meniscus (r 2 = -60) has the virtual image of the object at 0 left
+    // of the picture, at -19.48 by a paraxial trace through both surfaces.
+    eingeben(Box::ort, "0");
+    eingeben(Box::R1_b, "-60");
+    EXPECT_NE(grafik_beschreibung().find(" Virtuelles Bild bei x = -19,5, au\u00dferhalb der Grafik."),
+              std::string::npos)
+        << grafik_beschreibung();
+    eingeben(Box::R1_b, "35");
     a.aufzeichnung().zustand = 1;  // minimized: nothing drawn
     kern.neu_zeichnen();
     EXPECT_EQ(grafik_beschreibung(), "Keine Grafik: die Zeichenfl\u00e4che ist zu klein.");
@@ -109,6 +117,9 @@ TEST_F(Befehle, DescriptionOfTheDrawing)
     m.n1 = 1;  // every lens calculation fails
     kern.neu_zeichnen();
     EXPECT_EQ(grafik_beschreibung(), "Die Szene l\u00e4sst sich mit diesen Werten nicht ganz zeichnen.");
+    // And screen readers hear it, not what the redraw before described.
+    ASSERT_FALSE(a.beschreibungen.empty());
+    EXPECT_EQ(a.beschreibungen.back(), grafik_beschreibung());
 }
 
 }  // namespace

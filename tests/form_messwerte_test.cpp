@@ -6,6 +6,9 @@
 #include "render/messung.h"
 
 #include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -61,6 +64,12 @@ TEST_F(Messwerte, DefaultsAndTheBeamsCrossings)
     EXPECT_EQ(zelle(b, "Dicke Linse", "x_F'").text, "85,69");
     EXPECT_EQ(zelle(b, "Dicke Linse", "Wirkung").text, "sammelnd");
     EXPECT_EQ(gruppe(b, "Abbildung"), nullptr);
+    // The thin lens of the same radii by the lensmaker's formula,
+    // 1/f = (n - 1)(1/r1 + 1/r2), F before and F' behind its middle.
+    const double f_duenn = 1 / (0.5 * (1.0 / 30 + 1.0 / 35));
+    EXPECT_NEAR(zelle(b, "Dünne Linse", "f").wert, f_duenn, 1e-9);
+    EXPECT_NEAR(zelle(b, "Dünne Linse", "x_F").wert, 50 - f_duenn, 1e-9);
+    EXPECT_NEAR(zelle(b, "Dünne Linse", "x_F'").wert, 50 + f_duenn, 1e-9);
 
     // One row per ray, in the order drawn: heights 3 to 15 cross, 18 ends
     // in total reflection.
@@ -176,10 +185,20 @@ TEST_F(Messwerte, FanRowsReadTheImagePlane)
     EXPECT_EQ(s->zeilen[0][0].text, "0,00");
     EXPECT_NEAR(s->zeilen[0][1].wert, bild_h, 8);
     EXPECT_EQ(s->zeilen[0][2].wert, s->zeilen[0][1].wert - bild_h);
-    EXPECT_NEAR(s->zeilen[1][0].wert, Messung.strahlen[1].dy0 / 0.05, 1e-12);
+    // From parallel to 9/8 of the rise that reaches the axis at F
+    // (x_F = 12.1812, the object at 0 and 10 high), in eighths.
+    ASSERT_EQ(s->zeilen.size(), 10u);
+    for (int k = 0; k < 10; ++k) {
+        EXPECT_NEAR(s->zeilen[k][0].wert, -k / 8.0 * 10 / 12.1812, 1e-5) << k;
+    }
+    EXPECT_EQ(s->zeilen[9][0].text, "-0,92");
 
     eingeben(Box::Nmax, "150");
     EXPECT_EQ(messbericht().gruppen.back().zeilen[0][1].text, "Bildebene (x = 185,05) nicht erreicht");
+    // A virtual image has no plane the rays reach: the rows say why.
+    eingeben(Box::ort, "30");
+    ASSERT_TRUE(a.virtuell);
+    EXPECT_EQ(messbericht().gruppen.back().zeilen[0][1].text, "kein reelles Bild");
 }
 
 TEST_F(Messwerte, TheWindowFollowsEveryRedrawUntilClosed)
@@ -250,6 +269,24 @@ TEST(Kennlinie, CrossingsAsDotsAndFPrimeAsALine)
     }
     EXPECT_EQ(punkte, 2);
     EXPECT_EQ(f_linie, 1);
+    // Each dot at its crossing x, over its start height.
+    std::vector<std::pair<double, double>> orte;
+    for (const Aufruf& c : f.aufrufe) {
+        if (c.art == Aufruf::Line && c.farbe == farbe::rot) {
+            orte.emplace_back(c.x1, c.y1);
+        }
+    }
+    EXPECT_EQ(orte, (std::vector<std::pair<double, double>>{{85.32, 3}, {74.54, 15}}));
+    // The height axis has a tick and its number at 0, 6, 12 and 18, the
+    // start heights' range.
+    for (int y : {0, 6, 12, 18}) {
+        bool strich = false, zahl = false;
+        for (const Aufruf& c : f.aufrufe) {
+            strich |= c.art == Aufruf::Line && c.y1 == y && c.y2 == y && c.x2 < c.x1;
+            zahl |= c.art == Aufruf::Print && c.text == std::to_string(y) && std::abs(c.y1 - y) < 1;
+        }
+        EXPECT_TRUE(strich && zahl) << y;
+    }
     // The scale holds every point and F' inside the axes.
     const Aufruf& s = f.aufrufe[1];
     ASSERT_EQ(s.art, Aufruf::Scale);

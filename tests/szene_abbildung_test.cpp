@@ -268,6 +268,14 @@ TEST_F(Abbildung, VirtuellesBildMitRueckverlaengerungen)
     TestFormular fokus;
     Form_Resize(fokus);
     EXPECT_FALSE(fokus.virtuell);
+
+    // A meniscus (r 2 = -60) puts the virtual image of the object at 0 left
+    // of the frame, at -19.48 by a paraxial trace: the picture names it.
+    m.R1_b = -60;
+    m.obj_ort = 0;
+    Abbildungsformular links;
+    Form_Resize(links);
+    EXPECT_TRUE(hat_text(links, "Bild bei x = -19,48 (au\u00dferhalb)"));
 }
 
 TEST_F(Abbildung, ZerstreuungslinseUndSehrDickeLinse)

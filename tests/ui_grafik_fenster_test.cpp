@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -356,17 +357,55 @@ TEST_F(Fenster, MeasuredValuesFollowTheSceneAndCopyAsText)
     QTest::mouseClick(f->chk_licht, Qt::LeftButton);
     EXPECT_TRUE(w->texte().contains(QStringLiteral("Strahlen")));
     EXPECT_TRUE(w->kennlinie->isVisibleTo(w));
+    // The chart shows the beam's crossings as red dots of some 20 pixels.
+    const QImage kennlinie = w->kennlinie->grab().toImage();
+    int rot = 0;
+    for (int y = 0; y < kennlinie.height(); ++y) {
+        for (int x = 0; x < kennlinie.width(); ++x) {
+            rot += kennlinie.pixel(x, y) == qRgb(0xFF, 0, 0);
+        }
+    }
+    EXPECT_GT(rot, 3 * 20);
     QTest::mouseClick(f->opt_abbildung, Qt::LeftButton);
     EXPECT_TRUE(w->texte().contains(QStringLiteral("Abbildung")));
     EXPECT_FALSE(w->kennlinie->isVisibleTo(w));
-    // The window shows what the core formats: its cells are the copied text's.
-    QStringList zellen;
-    for (const QString& zeile : QString::fromStdString(messbericht().text()).split(QLatin1Char('\n'))) {
-        if (!zeile.isEmpty()) {
-            zellen << zeile.split(QLatin1Char('\t'));
+    // The lens's three groups stand in the left column, one below the other,
+    // the imaging and the rays in the right one.
+    QCoreApplication::processEvents();
+    const auto ort = [&](const char* titel) {
+        for (const QGroupBox* g : w->findChildren<QGroupBox*>()) {
+            if (g->title() == QString::fromUtf8(titel)) {
+                return g->mapTo(w, QPoint(0, 0));
+            }
         }
-    }
-    EXPECT_EQ(w->texte(), zellen);
+        ADD_FAILURE() << titel;
+        return QPoint();
+    };
+    const QPoint linse = ort("Linse"), dick = ort("Dicke Linse"), duenn = ort("Dünne Linse");
+    const QPoint abbildung = ort("Abbildung"), strahlen = ort("Strahlen");
+    EXPECT_TRUE(linse.x() == dick.x() && dick.x() == duenn.x());
+    EXPECT_TRUE(linse.y() < dick.y() && dick.y() < duenn.y());
+    EXPECT_EQ(abbildung.x(), strahlen.x());
+    EXPECT_GT(abbildung.x(), linse.x());
+    EXPECT_LT(abbildung.y(), strahlen.y());
+    // The window shows what the core formats: its cells are the copied text's.
+    const auto zellen = [] {
+        QStringList z;
+        for (const QString& zeile : QString::fromStdString(messbericht().text()).split(QLatin1Char('\n'))) {
+            if (!zeile.isEmpty()) {
+                z << zeile.split(QLatin1Char('\t'));
+            }
+        }
+        return z;
+    };
+    EXPECT_EQ(w->texte(), zellen());
+    // A flat object turns the fan's ten rows into one, and back: the group
+    // keeps no row of the ten, then shows all ten again.
+    const auto text = [](const QStringList& l) { return l.join(QLatin1Char('|')).toStdString(); };
+    eingeben(f->txt_hoehe, QStringLiteral("0"));
+    EXPECT_EQ(text(w->texte()), text(zellen()));
+    eingeben(f->txt_hoehe, QStringLiteral("10"));
+    EXPECT_EQ(text(w->texte()), text(zellen()));
 
     // The main window stays usable; "Kopieren" puts the text on the clipboard.
     EXPECT_FALSE(w->isModal());

@@ -2,8 +2,9 @@
 # The real program on a virtual X server: first picture, switching the rays
 # on with a click, moving the lens by typing a new position, the info window
 # opened from the menu and closed with Enter, and at last a copy of the
-# drawing followed by "Ende", which must end the program at once and leave
-# the picture with the clipboard manager.
+# drawing followed by "Ende", which must end the program and leave the
+# picture with the clipboard manager. How fast "Ende" is, is a figure of
+# bench/startzeit.sh; here a generous bound only catches a hang.
 #
 #   eingabe.sh <vandrel> <bildschirmfoto> <ablageverwalter>
 #
@@ -35,26 +36,11 @@ fehler() {
     exit 1
 }
 
-# ---- a free display
+# ---- a display of its own
 
-for n in 91 92 93 94 95 96 97 98 99; do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1920x1200x24 -nolisten tcp >"$AUS/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 50); do
-        xdpyinfo -display ":$n" >/dev/null 2>&1 && break
-        kill -0 "$XVFB_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    if xdpyinfo -display ":$n" >/dev/null 2>&1; then
-        export DISPLAY=":$n"
-        break
-    fi
-    kill "$XVFB_PID" 2>/dev/null
-    wait "$XVFB_PID" 2>/dev/null
-    XVFB_PID=""
-done
-[ -n "$XVFB_PID" ] || fehler "kein freies Display :91..:99 für Xvfb"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
+xvfb_starten 1920x1200x24 "$AUS/xvfb.log" || fehler "Xvfb startet nicht (siehe $AUS/xvfb.log)"
+echo "Xvfb auf $DISPLAY"
 
 # ---- the program
 
@@ -289,22 +275,22 @@ laeuft() {
     zustand=$(awk '{ print $3 }' "/proc/$PROG_PID/stat" 2>/dev/null) || return 1
     [ -n "$zustand" ] && [ "$zustand" != Z ]
 }
+# Only a hang is an error here, on however busy a machine; a sanitizer
+# build checks for leaks at exit and may ask for more (E2E_ENDE_MS).
+grenze_ms=${E2E_ENDE_MS:-5000}
 start=$(date +%s%N)
 xdotool key Return
 while laeuft; do
-    [ $(($(date +%s%N) - start)) -gt 10000000000 ] && break
+    [ $(($(date +%s%N) - start)) -gt $((grenze_ms * 1000000)) ] && break
     sleep 0.01
 done
 dauer_ms=$((($(date +%s%N) - start) / 1000000))
-echo "nach 'Ende' beendet in $dauer_ms ms"
-laeuft && fehler "'Ende' beendet das Programm nicht (nach 10 s läuft es noch)"
+laeuft && fehler "'Ende' beendet das Programm nicht (nach $grenze_ms ms läuft es noch)"
+echo "nach 'Ende' beendet (nach $dauer_ms ms; die Zeit misst bench/startzeit.sh)"
 wait "$PROG_PID"
 rc=$?
 PROG_PID=""
 [ "$rc" -eq 0 ] || fehler "das Programm endet nach 'Ende' mit Status $rc"
-# A sanitizer build checks for leaks at exit and may take longer (E2E_ENDE_MS).
-grenze_ms=${E2E_ENDE_MS:-300}
-[ "$dauer_ms" -le "$grenze_ms" ] || fehler "'Ende' braucht $dauer_ms ms bis zum Programmende (höchstens $grenze_ms)"
 
 # The picture survived the program: a bitmap as wide as the window.
 grep -q uebernommen "$AUS/ablage.log" || fehler "der Verwalter hat die Zwischenablage nicht übernommen"
