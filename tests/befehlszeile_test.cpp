@@ -41,6 +41,19 @@ TEST(Befehlszeile, HilfeUndVersionEndenMitNull)
                              "index.html?r1=40&n=1,7&abbildung&strahlen"}) {
         EXPECT_TRUE(hilfetext().contains(QString::fromLatin1(name))) << name;
     }
+    // The radii as the help writes them: a concave and a plane surface are
+    // values, not texts that are no number.
+    const struct {
+        const char* beispiel;
+        const char* wert;
+    } radien[] = {{"--r1 -40", "-40"}, {"--r1=-40", "-40"}, {"--r2 unendlich", "unendlich"}};
+    for (const auto& r : radien) {
+        EXPECT_TRUE(hilfetext().contains(QString::fromLatin1(r.beispiel))) << r.beispiel;
+        const Auswertung a = auswerten(QString::fromLatin1(r.beispiel).split(u' '));
+        EXPECT_EQ(a.aktion, Auswertung::Aktion::Weiter) << r.beispiel << ": " << a.text.toStdString();
+        ASSERT_EQ(a.befehl.werte.size(), 1u) << r.beispiel;
+        EXPECT_EQ(a.befehl.werte[0].text, QString::fromLatin1(r.wert));
+    }
 
     const Auswertung v = auswerten({QStringLiteral("--version")});
     EXPECT_EQ(v.aktion, Auswertung::Aktion::Version);

@@ -71,12 +71,12 @@ std::vector<Beschriftung> beschriftungen()
         {"Label1", &frm_info::Label1, QStringLiteral("Geometrische Optik: Lichtbrechung durch sphärische Vandrel"),
          {120, 480, 7455, 255}, false},
         {"Label2", &frm_info::Label2,
-         QStringLiteral("Die numerische Berechnung der Lichtbrechnung erfolgt durch lokale Anwendung des "
+         QStringLiteral("Die numerische Berechnung der Lichtbrechung erfolgt durch lokale Anwendung des "
                         "Brechungsgesetzes nach Snellius."),
          {120, 960, 5295, 495}, false},
         {"Label9", &frm_info::Label9, QStringLiteral("Für die Berechnungen wurde verwendet:"),
          {120, 1680, 5295, 255}, false},
-        {"Label7", &frm_info::Label7, QStringLiteral("Brennweite dünne Linse nach Vandrelmacherformel: ²"),
+        {"Label7", &frm_info::Label7, QStringLiteral("Brennweite dünne Linse nach Linsenmacherformel: ²"),
          {120, 2280, 2175, 495}, false},
         {"Label12", &frm_info::Label12, QStringLiteral("( F  in Grafik schwarz )"), {120, 2760, 1815, 255}, false},
         {"Label4", &frm_info::Label4, QStringLiteral("Brennweite dicke Linse: ³"), {120, 3360, 1815, 255}, false},
@@ -86,6 +86,10 @@ std::vector<Beschriftung> beschriftungen()
         {"Label6", &frm_info::Label6, QStringLiteral("Abstand Hauptebene rechts zu Scheitel rechts: ³"),
          {120, 5520, 1935, 375}, false},
         {"Label8", &frm_info::Label8, frm_info::legende, {2400, 6360, 3855, 855}, false},
+        // Beside the legend: the sign of the radii, and how a plane surface is typed.
+        {"Label14", &frm_info::Label14,
+         QStringLiteral("r > 0: konvex, r < 0: konkav,\nr = ∞: eben\n(Eingabe 0, ∞ oder unendlich)"),
+         {120, 6360, 2175, 855}, false},
         {"Label10", &frm_info::Label10, frm_info::literatur_2, {120, 7440, 6855, 255}, false},
         {"Label11", &frm_info::Label11, frm_info::literatur_3, {120, 7800, 6735, 255}, false},
     };
@@ -164,8 +168,8 @@ TEST_F(InfoFenster, VersionszeileLegendeUndLiteraturSindRichtigAufgebaut)
 
     const QStringList zeilen = frm_info::legende.split(u'\n');
     ASSERT_EQ(zeilen.size(), 4);
-    EXPECT_EQ(zeilen[0], QStringLiteral("r1 Krümmungsradius links (positiv) ,"));
-    EXPECT_EQ(zeilen[1], QStringLiteral("r2  Krümmungsradius rechts (positiv),"));
+    EXPECT_EQ(zeilen[0], QStringLiteral("r1 Krümmungsradius links,"));
+    EXPECT_EQ(zeilen[1], QStringLiteral("r2 Krümmungsradius rechts,"));
     EXPECT_EQ(zeilen[2], QStringLiteral("d Dicke der Linse auf opt. Achse,"));
     EXPECT_EQ(zeilen[3], QStringLiteral("n Brechzahl Glas"));
 

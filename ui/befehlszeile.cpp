@@ -135,6 +135,12 @@ QString hilfetext()
     szene.push_back({QStringLiteral("    --abbildung"), QStringLiteral("Abbildung statt Fokus")});
     szene.push_back({QStringLiteral("    --strahlen"), QStringLiteral("Lichtstrahlen einzeichnen")});
     abschnitt(QStringLiteral("Szene (Zahlen wie in den Eingabefeldern: „1,5“ oder „1.5“):"), szene);
+    // The radii's sign and the plane surface are what a pupil cannot guess
+    // from the option names; the ranges stay in the manual page.
+    text += QStringLiteral("\n  r 1, r 2 mit Vorzeichen wie in der Linsenmacherformel: positiv konvex, negativ konkav\n"
+                           "  (--r1 -40 oder --r1=-40), 0, ∞ oder unendlich eben (--r2 unendlich).\n"
+                           "  Dicke + ist die Dicke an der dünnsten Stelle der Linse: am Rand, wenn sie in der\n"
+                           "  Mitte dicker ist (bikonvex), sonst in der Mitte (bikonkav).\n");
     abschnitt(QStringLiteral("Bild:"),
               {{QStringLiteral("    --bild DATEI.png"), QStringLiteral("das Bild in DATEI.png schreiben, ohne Fenster")},
                {QStringLiteral("    --groesse BREITExHOEHE"),

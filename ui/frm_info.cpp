@@ -70,10 +70,17 @@ const QString frm_info::versionszeile = QStringLiteral("Vandrel.exe    -   Ver 1
                                         + QStringLiteral("Lehrmittel-Werkstatt Vandrel  02.2007");
 
 const QString frm_info::legende = QStringLiteral(
-    "r1 Krümmungsradius links (positiv) ,\n"
-    "r2  Krümmungsradius rechts (positiv),\n"
+    "r1 Krümmungsradius links,\n"
+    "r2 Krümmungsradius rechts,\n"
     "d Dicke der Linse auf opt. Achse,\n"
     "n Brechzahl Glas");
+
+// The radii carry the sign of the lensmaker's formula; beside the legend,
+// where the page has room.
+const QString frm_info::vorzeichen = QStringLiteral(
+    "r > 0: konvex, r < 0: konkav,\n"
+    "r = ∞: eben\n"
+    "(Eingabe 0, ∞ oder unendlich)");
 
 const QString frm_info::literatur_2 = QStringLiteral(
     "[2]  Autorengruppe: Grundkurs Physik, Teil Optik, Lernmittelverlag, Halle 1995");
@@ -95,7 +102,7 @@ frm_info::frm_info() : QWidget(nullptr)
     Label3 = beschriftung(this, versionszeile, true);
     Label3->setWordWrap(false);  // one line: the blanks place the credit at the right
     Label1 = beschriftung(this, QStringLiteral("Geometrische Optik: Lichtbrechung durch sphärische Vandrel"));
-    Label2 = beschriftung(this, QStringLiteral("Die numerische Berechnung der Lichtbrechnung erfolgt durch lokale "
+    Label2 = beschriftung(this, QStringLiteral("Die numerische Berechnung der Lichtbrechung erfolgt durch lokale "
                                                "Anwendung des Brechungsgesetzes nach Snellius."));
     Label9 = beschriftung(this, QStringLiteral("Für die Berechnungen wurde verwendet:"));
 
@@ -103,7 +110,7 @@ frm_info::frm_info() : QWidget(nullptr)
     Picture2->setPixmap(QPixmap::fromImage(formeln::f_duenn()));
     Picture2->setAccessibleName(QStringLiteral("Formel der dünnen Linse"));
     Picture2->setAccessibleDescription(QStringLiteral("f = r1 mal r2 durch ((n minus 1) mal (r1 plus r2))"));
-    Label7 = beschriftung(this, QStringLiteral("Brennweite dünne Linse nach Vandrelmacherformel: ²"));
+    Label7 = beschriftung(this, QStringLiteral("Brennweite dünne Linse nach Linsenmacherformel: ²"));
     Label12 = beschriftung(this, QStringLiteral("( F  in Grafik schwarz )"));
 
     Picture1 = new Bildfeld(this);
@@ -126,6 +133,7 @@ frm_info::frm_info() : QWidget(nullptr)
     Label6 = beschriftung(this, QStringLiteral("Abstand Hauptebene rechts zu Scheitel rechts: ³"));
 
     Label8 = beschriftung(this, legende);
+    Label14 = beschriftung(this, vorzeichen);
     Label10 = beschriftung(this, literatur_2);
     Label11 = beschriftung(this, literatur_3);
 
@@ -149,7 +157,8 @@ frm_info::frm_info() : QWidget(nullptr)
         {Label4, {120, 3360, 1815, 255}},  {Label13, {120, 3600, 1815, 255}},
         {Picture3, {2400, 4320, 3900, 855}}, {Label5, {120, 4440, 1695, 375}},
         {Picture4, {2400, 5400, 3900, 855}}, {Label6, {120, 5520, 1935, 375}},
-        {Label8, {2400, 6360, 3855, 855}}, {Label10, {120, 7440, 6855, 255}},
+        {Label8, {2400, 6360, 3855, 855}}, {Label14, {120, 6360, 2175, 855}},
+        {Label10, {120, 7440, 6855, 255}},
         {Label11, {120, 7800, 6735, 255}}, {cmd_ok, {5160, 8280, 1215, 495}},
     };
     anordnen();

@@ -37,6 +37,7 @@ public:
     QLabel* Label11;
     QLabel* Label12;
     QLabel* Label13;
+    QLabel* Label14;
     Bildfeld* Picture1;
     Bildfeld* Picture2;
     Bildfeld* Picture3;
@@ -54,6 +55,7 @@ public:
     // Design-time texts, shared with the tests.
     static const QString versionszeile;
     static const QString legende;
+    static const QString vorzeichen;
     static const QString literatur_2;
     static const QString literatur_3;
 

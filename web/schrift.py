@@ -12,9 +12,10 @@ import sys
 
 from fontTools import subset
 
-# Latin-1, the quotes, the ellipsis, prime, minus and the raised dot.
-ZEICHEN = list(range(0x20, 0x7F)) + list(range(0xA0, 0x100)) + list(range(0x2018, 0x201F)) + [
-    0x2026, 0x2032, 0x2212, 0x22C5]
+# Latin-1, beta, the en dash, the quotes, the ellipsis, prime, minus,
+# infinity (a plane surface's radius) and the raised dot.
+ZEICHEN = list(range(0x20, 0x7F)) + list(range(0xA0, 0x100)) + [0x03B2, 0x2013] + list(range(0x2018, 0x201F)) + [
+    0x2026, 0x2032, 0x2212, 0x221E, 0x22C5]
 
 
 def woff2(pfad):

@@ -15,8 +15,12 @@
 //                                                 prints the y of every row of the
 //                                                 rectangle that holds at least MIN
 //                                                 pixels of that colour
+//   bildschirmfoto --palette IN.png OUT.png       saves IN as a palette PNG when it has
+//                                                 at most 256 colours (same pixels, a
+//                                                 smaller file), otherwise as it is
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
@@ -75,6 +79,32 @@ int aufnehmen(int argc, char** argv)
         return fehler("could not grab or save the screen");
     }
     return 0;
+}
+
+// The picture with a colour table of its own colours, or a null image
+// when it has more than 256.
+QImage mit_palette(const QImage& bild)
+{
+    QHash<QRgb, int> index;
+    QList<QRgb> tabelle;
+    QImage aus(bild.size(), QImage::Format_Indexed8);
+    for (int y = 0; y < bild.height(); ++y) {
+        uchar* zeile = aus.scanLine(y);
+        for (int x = 0; x < bild.width(); ++x) {
+            const QRgb p = bild.pixel(x, y);
+            auto it = index.constFind(p);
+            if (it == index.constEnd()) {
+                if (tabelle.size() == 256) {
+                    return {};
+                }
+                it = index.insert(p, static_cast<int>(tabelle.size()));
+                tabelle.append(p);
+            }
+            zeile[x] = static_cast<uchar>(*it);
+        }
+    }
+    aus.setColorTable(tabelle);
+    return aus;
 }
 
 }  // namespace
@@ -170,7 +200,15 @@ int main(int argc, char** argv)
         std::printf("%s\n", aus.c_str());
         return 0;
     }
+    if (argc == 4 && std::strcmp(argv[1], "--palette") == 0) {
+        const QImage bild = laden(argv[2]);
+        const QImage klein = bild.isNull() ? QImage() : mit_palette(bild);
+        if (bild.isNull() || !(klein.isNull() ? bild : klein).save(QString::fromLocal8Bit(argv[3]), "PNG")) {
+            return fehler("--palette: bad image or file");
+        }
+        return 0;
+    }
     return fehler("usage: bildschirmfoto OUT.png | --pixel IN.png X Y | "
                   "--zaehle IN.png RRGGBB X Y W H | --zeile IN.png RRGGBB Y | "
-                  "--linien IN.png RRGGBB X Y W H MIN");
+                  "--linien IN.png RRGGBB X Y W H MIN | --palette IN.png OUT.png");
 }

@@ -1,18 +1,18 @@
 'use strict';
 // The page on a phone for the README: Debian's Chromium at 390 x 844 CSS
-// pixels with a touch screen, the imaging mode with its rays from the
-// address, as a pupil sees it.
+// pixels with a touch screen, a scene from the address (the imaging mode
+// with its rays unless one is given), as a pupil sees it.
 //
-//   node handyfoto.cjs SEITE AUS.png
+//   node handyfoto.cjs SEITE AUS.png [SZENE]     SZENE as in the address: r1=-40&r2=-40&abbildung
 
 const http = require('node:http');
 const fs = require('node:fs');
 const path = require('node:path');
 const { starten } = require(path.join(__dirname, '..', 'test', 'browser.cjs'));
 
-const [seite, aus] = process.argv.slice(2);
+const [seite, aus, szene = 'objekt-ort=10&abbildung&strahlen'] = process.argv.slice(2);
 if (!seite || !aus) {
-  console.error('handyfoto.cjs SEITE AUS.png');
+  console.error('handyfoto.cjs SEITE AUS.png [SZENE]');
   process.exit(2);
 }
 
@@ -34,7 +34,7 @@ if (!seite || !aus) {
   try {
     const page = await browser.newPage();
     await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 1, hasTouch: true, isMobile: true });
-    await page.goto(`http://127.0.0.1:${server.address().port}/?objekt-ort=10&abbildung&strahlen`);
+    await page.goto(`http://127.0.0.1:${server.address().port}/?${szene}`);
     await page.waitForSelector('html[data-bereit="1"]');
     // The readout shows a place, as after a finger on the drawing.
     const g = await page.$eval('#grafik', (e) => e.getBoundingClientRect().toJSON());
