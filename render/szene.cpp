@@ -8,7 +8,10 @@
 #include "zahlformat.h"
 
 #include <cmath>
+#include <initializer_list>
+#include <iterator>
 #include <string>
+#include <utility>
 
 Messung_t Messung;
 
@@ -102,12 +105,45 @@ void flaeche_zeichnen(Zeichenflaeche& f, const Flaeche& flaeche)
     }
 }
 
-// A cardinal point at infinity (an afocal lens, or a thin lens whose
-// curvatures cancel) has neither letter nor mark.
-void markieren(Zeichenflaeche& f, double x, double y, const char* text)
+// The letters of one row, written in this order at their points. Where a
+// letter would touch one written before it, it stands beside that one, a
+// blank apart, on the side its own point lies; so H' never merges with H,
+// nor F with H'. A cardinal point at infinity (an afocal lens, or a thin
+// lens whose curvatures cancel) has no letter.
+void buchstaben(Zeichenflaeche& f, double y, std::initializer_list<std::pair<double, const char*>> reihe)
 {
-    if (std::isfinite(x)) {
+    struct Gesetzt {
+        double x, breite;
+    };
+    Gesetzt gesetzt[4];
+    std::size_t n = 0;
+    const double luecke = f.TextWidth(" ");
+    for (const auto& [punkt, text] : reihe) {
+        if (!std::isfinite(punkt) || n == std::size(gesetzt)) {
+            continue;
+        }
+        const double breite = f.TextWidth(text);
+        double x = punkt;
+        // Each pass moves it past one letter it touches, always the way the
+        // first one sent it, so that it cannot come back.
+        int richtung = 0;
+        for (std::size_t pass = 0; pass <= n; ++pass) {
+            const Gesetzt* beruehrt = nullptr;
+            for (std::size_t i = 0; i < n && beruehrt == nullptr; ++i) {
+                if (x < gesetzt[i].x + gesetzt[i].breite + luecke && gesetzt[i].x < x + breite + luecke) {
+                    beruehrt = &gesetzt[i];
+                }
+            }
+            if (beruehrt == nullptr) {
+                break;
+            }
+            if (richtung == 0) {
+                richtung = punkt >= beruehrt->x ? 1 : -1;
+            }
+            x = richtung > 0 ? beruehrt->x + beruehrt->breite + luecke : beruehrt->x - breite - luecke;
+        }
         text_an(f, x, y, text);
+        gesetzt[n++] = {x, breite};
     }
 }
 
@@ -125,32 +161,14 @@ void hauptebene(Zeichenflaeche& f, double x)
     }
 }
 
-// Where H' is written: at its plane, or beside H, a blank apart, where the
-// two would touch.
-double x_von_H2(const Zeichenflaeche& f)
-{
-    const double H = m.xH1, H2 = m.xH2;
-    const double breite_H = f.TextWidth("H"), breite_H2 = f.TextWidth("H'"), luecke = f.TextWidth(" ");
-    if (H2 + breite_H2 + luecke <= H || H2 >= H + breite_H + luecke) {
-        return H2;
-    }
-    return H2 >= H ? H + breite_H + luecke : H - breite_H2 - luecke;
-}
-
 // Letters of the cardinal points, the lens outline, focal marks and principal planes.
 void linse_zeichnen(Zeichenflaeche& f)
 {
     f.ForeColor = farbe::blau;
-    const double oben = m.y_max + Integer(2);
-    markieren(f, m.xH1, oben, "H");
-    markieren(f, x_von_H2(f), oben, "H'");
-    markieren(f, m.xF2, oben, "F'");
-    markieren(f, m.xF1, oben, "F");
+    buchstaben(f, m.y_max + Integer(2), {{m.xH1, "H"}, {m.xH2, "H'"}, {m.xF2, "F'"}, {m.xF1, "F"}});
 
     f.ForeColor = farbe::schaltflaechentext;
-    const double oben_duenn = pruefe(double(m.y_max) + 3.5);
-    markieren(f, m.xF2_duenn, oben_duenn, "F'");
-    markieren(f, m.xF1_duenn, oben_duenn, "F");
+    buchstaben(f, pruefe(double(m.y_max) + 3.5), {{m.xF2_duenn, "F'"}, {m.xF1_duenn, "F"}});
 
     f.DrawWidth = 1;
     flaeche_zeichnen(f, linke_flaeche(m));

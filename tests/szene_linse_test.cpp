@@ -184,6 +184,25 @@ TEST_F(Linsenbild, HUndHStrichStehenNebeneinander)
     };
     EXPECT_EQ(text("H").x1, m.xH1);
     EXPECT_EQ(text("H'").x1, m.xH1 + 2);
+    // Dense and thick, F stands close to H': no two letters of a row touch.
+    m.R1_a = m.R1_b = 22;
+    m.d1_plus = 40;
+    m.n1 = 1.8;
+    TestFormular dicht;
+    Form_Resize(dicht);
+    const auto reihe = dicht.alle(Aufruf::Print);
+    for (size_t i = reihe.size() - 6; i < reihe.size(); ++i) {
+        for (size_t j = i + 1; j < reihe.size(); ++j) {
+            if (reihe[i].y1 == reihe[j].y1) {
+                const bool getrennt = reihe[i].x1 + reihe[i].text.size() + 1 <= reihe[j].x1 ||
+                                      reihe[j].x1 + reihe[j].text.size() + 1 <= reihe[i].x1;
+                EXPECT_TRUE(getrennt) << reihe[i].text << " at " << reihe[i].x1 << ", " << reihe[j].text << " at "
+                                      << reihe[j].x1;
+            }
+        }
+    }
+    m.d1_plus = 0;
+    m.n1 = 1.5;
     // Far enough apart, each stands at its plane.
     m.R1_a = m.R1_b = 30;
     TestFormular bikonvex;
