@@ -107,7 +107,7 @@ void flaeche_zeichnen(Zeichenflaeche& f, const Flaeche& flaeche)
 
 // The letters of one row, written in this order at their points. Where a
 // letter would touch one written before it, it stands beside that one, a
-// blank apart, on the side its own point lies; so H' never merges with H,
+// two blanks apart, on the side its own point lies; so H' never merges with H,
 // nor F with H'. A cardinal point at infinity (an afocal lens, or a thin
 // lens whose curvatures cancel) has no letter.
 void buchstaben(Zeichenflaeche& f, double y, std::initializer_list<std::pair<double, const char*>> reihe)
@@ -117,7 +117,7 @@ void buchstaben(Zeichenflaeche& f, double y, std::initializer_list<std::pair<dou
     };
     Gesetzt gesetzt[4];
     std::size_t n = 0;
-    const double luecke = f.TextWidth(" ");
+    const double luecke = f.TextWidth("  ");
     for (const auto& [punkt, text] : reihe) {
         if (!std::isfinite(punkt) || n == std::size(gesetzt)) {
             continue;

@@ -166,7 +166,7 @@ TEST_F(Linsenbild, KonkaveFlaecheWoelbtSichNachInnenEbeneIstEineGerade)
 TEST_F(Linsenbild, HUndHStrichStehenNebeneinander)
 {
     // A bi-concave lens has H and H' a fraction of a letter apart: H' is
-    // written a blank's width beside H. One unit per character here.
+    // written two blanks' width beside H. One unit per character here.
     m.R1_a = m.R1_b = -40;
     linse_berechnen();
     ASSERT_LT(std::abs(m.xH2 - m.xH1), 1);
@@ -183,7 +183,7 @@ TEST_F(Linsenbild, HUndHStrichStehenNebeneinander)
         return Aufruf{};
     };
     EXPECT_EQ(text("H").x1, m.xH1);
-    EXPECT_EQ(text("H'").x1, m.xH1 + 2);
+    EXPECT_EQ(text("H'").x1, m.xH1 + 3);
     // Dense and thick, F stands close to H': no two letters of a row touch.
     m.R1_a = m.R1_b = 22;
     m.d1_plus = 40;
@@ -194,8 +194,8 @@ TEST_F(Linsenbild, HUndHStrichStehenNebeneinander)
     for (size_t i = reihe.size() - 6; i < reihe.size(); ++i) {
         for (size_t j = i + 1; j < reihe.size(); ++j) {
             if (reihe[i].y1 == reihe[j].y1) {
-                const bool getrennt = reihe[i].x1 + reihe[i].text.size() + 1 <= reihe[j].x1 ||
-                                      reihe[j].x1 + reihe[j].text.size() + 1 <= reihe[i].x1;
+                const bool getrennt = reihe[i].x1 + reihe[i].text.size() + 2 <= reihe[j].x1 ||
+                                      reihe[j].x1 + reihe[j].text.size() + 2 <= reihe[i].x1;
                 EXPECT_TRUE(getrennt) << reihe[i].text << " at " << reihe[i].x1 << ", " << reihe[j].text << " at "
                                       << reihe[j].x1;
             }
