@@ -465,13 +465,21 @@ void frm_grafik::box_verlassen(Box b, Qt::FocusReason grund)
     }
 }
 
-void frm_grafik::befehlszeile_uebernehmen(const Befehlszeile& befehl)
+Szenenschalter frm_grafik::schalter()
+{
+    return {[this] { opt_abbildung->setChecked(true); }, [this] { opt_fokus->setChecked(true); },
+            [this] { chk_licht->setChecked(true); }, [this] { chk_licht->setChecked(false); }};
+}
+
+std::function<bool()> frm_grafik::solange_offen()
 {
     QPointer<frm_grafik> selbst(this);
-    szene_uebernehmen(
-        befehl, *this, kern_, {[this] { opt_abbildung->setChecked(true); }, [this] { chk_licht->setChecked(true); }},
-        // A message box runs the events: go on only while the window is open.
-        [selbst](const Szenenwert&) { return selbst && !selbst->geschlossen(); });
+    return [selbst] { return selbst && !selbst->geschlossen(); };
+}
+
+void frm_grafik::befehlszeile_uebernehmen(const Befehlszeile& befehl)
+{
+    szene_uebernehmen(befehl, *this, kern_, schalter(), [offen = solange_offen()](const Szenenwert&) { return offen(); });
 }
 
 QLineEdit* frm_grafik::box(Box b) const

@@ -146,6 +146,11 @@ protected:
 
 private:
     void box_verlassen(Box b, Qt::FocusReason grund);
+    // What selects the mode and checks the rays: the controls' own clicks.
+    Szenenschalter schalter();
+    // Asked after each value taken over: a message box runs the events,
+    // so a take-over goes on only while the window is open.
+    std::function<bool()> solange_offen();
     void fenster_melden();
     int fensterzustand() const;
 

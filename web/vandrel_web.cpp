@@ -34,7 +34,8 @@ EM_JS(void, seite_sichtbar, (const char* name, int sichtbar), { Seite.sichtbar(U
 EM_JS(void, seite_caption, (const char* name, const char* text),
       { Seite.caption(UTF8ToString(name), UTF8ToString(text)); });
 EM_JS(int, seite_gewaehlt, (const char* name), { return Seite.gewaehlt(UTF8ToString(name)); });
-EM_JS(void, seite_waehlen, (const char* name), { Seite.waehlen(UTF8ToString(name)); });
+// Selects an option button or checks (an = 1) or unchecks the check box.
+EM_JS(void, seite_waehlen, (const char* name, int an), { Seite.waehlen(UTF8ToString(name), !!an); });
 EM_JS(void, seite_meldung, (const char* text), { Seite.meldung(UTF8ToString(text)); });
 EM_JS(void, seite_ablage, (), { Seite.ablage(); });
 EM_JS(void, seite_info_zeigen, (), { Seite.infoZeigen(); });
@@ -264,20 +265,33 @@ void adresse_melden()
     }
 }
 
-void uebernehmen(Szenenangabe szene)
+// Takes a scene over by uebernahme (szene_uebernehmen, with the page's
+// switches and the weiter that stops at a message); the
+// values after one that shows a message wait in rest.
+using Uebernahme = std::function<void(const Szenenschalter&, const std::function<bool(std::size_t)>&)>;
+
+void uebernehmen(Szenenangabe szene, const Uebernahme& uebernahme)
 {
     Programm& p = *programm;
     p.uebernahme = true;
     const Szenenschalter schalter{[&p] {
-                                      seite_waehlen("opt_abbildung");
+                                      seite_waehlen("opt_abbildung", 1);
                                       p.kern.opt_abbildung_Click();
                                   },
                                   [&p] {
-                                      seite_waehlen("chk_licht");
+                                      seite_waehlen("opt_fokus", 1);
+                                      p.kern.opt_fokus_Click();
+                                  },
+                                  [&p] {
+                                      seite_waehlen("chk_licht", 1);
+                                      p.kern.chk_licht_Click();
+                                  },
+                                  [&p] {
+                                      seite_waehlen("chk_licht", 0);
                                       p.kern.chk_licht_Click();
                                   }};
     std::size_t halt = szene.werte.size();
-    szene_uebernehmen(szene, p.ansicht, p.kern, schalter, [&](std::size_t i) {
+    uebernahme(schalter, [&](std::size_t i) {
         if (p.ansicht.meldung_offen() || p.ansicht.beendet()) {
             halt = i;
             return false;
@@ -286,11 +300,23 @@ void uebernehmen(Szenenangabe szene)
     });
     p.rest = {};
     if (halt + 1 < szene.werte.size()) {
+        // The mode and the rays are the scene's already; the rest keeps them.
+        p.rest.abbildung = szene.abbildung;
+        p.rest.strahlen = szene.strahlen;
         p.rest.werte.assign(szene.werte.begin() + static_cast<std::ptrdiff_t>(halt) + 1, szene.werte.end());
         return;
     }
     p.uebernahme = p.ansicht.meldung_offen();
     adresse_melden();
+}
+
+// A scene typed into the window as it stands: the address at the start, or
+// the values that waited for a message to close.
+void szene_tippen(Szenenangabe szene)
+{
+    uebernehmen(szene, [&szene](const Szenenschalter& schalter, const std::function<bool(std::size_t)>& weiter) {
+        szene_uebernehmen(szene, programm->ansicht, programm->kern, schalter, weiter);
+    });
 }
 
 const char* art_name(entwurf::Art art)
@@ -334,7 +360,7 @@ EMSCRIPTEN_KEEPALIVE void vandrel_start()
                       entwurf::pixel(e.breite), entwurf::pixel(e.hoehe), e.tab_index, e.sichtbar, e.fett,
                       e.zugang_name, e.zugang_beschreibung);
     }
-    seite_waehlen(entwurf::start_modus);
+    seite_waehlen(entwurf::start_modus, 1);
     programm->kern.Form_Load();
 }
 
@@ -362,7 +388,7 @@ EMSCRIPTEN_KEEPALIVE void vandrel_adresse_lesen()
         char* p = seite_abfrage();
         const std::string abfrage(p);
         std::free(p);
-        uebernehmen(szene_aus_adresse(abfrage));
+        szene_tippen(szene_aus_adresse(abfrage));
     }
 }
 
@@ -425,7 +451,7 @@ EMSCRIPTEN_KEEPALIVE void vandrel_meldung_zu()
         return;
     }
     if (programm->uebernahme) {
-        uebernehmen(std::move(programm->rest));
+        szene_tippen(std::move(programm->rest));
     } else {
         adresse_melden();
     }
