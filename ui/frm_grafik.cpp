@@ -1,5 +1,6 @@
 #include "ui/frm_grafik.h"
 
+#include "form/beispiele.h"
 #include "form/entwurf.h"
 #include "ui/fenster.h"
 #include "ui/frm_messwerte.h"
@@ -312,6 +313,13 @@ frm_grafik::frm_grafik() : kern_(*this)
     mnu_Ende->setObjectName(QStringLiteral("mnu_Ende"));
     mnu_messwerte = menuBar()->addAction(QString::fromUtf8(entwurf::mnu_messwerte));
     mnu_messwerte->setObjectName(QStringLiteral("mnu_messwerte"));
+    mnu_beispiele = menuBar()->addMenu(QString::fromUtf8(entwurf::mnu_beispiele));
+    mnu_beispiele->setObjectName(QStringLiteral("mnu_beispiele"));
+    for (int i = 0; i < beispiel_anzahl; ++i) {
+        QAction* punkt = mnu_beispiele->addAction(QString::fromUtf8(beispiele[i].titel));
+        punkt->setObjectName(QStringLiteral("mnu_beispiel_%1").arg(i + 1));
+        connect(punkt, &QAction::triggered, this, [this, i] { beispiel_waehlen(i); });
+    }
     mnu_info = menuBar()->addAction(QString::fromUtf8(entwurf::mnu_info));
     mnu_info->setObjectName(QStringLiteral("mnu_info"));
     connect(mnu_copy, &QAction::triggered, this, [this] { kern_.mnu_copy_Click(); });
@@ -480,6 +488,14 @@ std::function<bool()> frm_grafik::solange_offen()
 void frm_grafik::befehlszeile_uebernehmen(const Befehlszeile& befehl)
 {
     szene_uebernehmen(befehl, *this, kern_, schalter(), [offen = solange_offen()](const Szenenwert&) { return offen(); });
+}
+
+void frm_grafik::beispiel_waehlen(int nummer)
+{
+    if (nummer >= 0 && nummer < beispiel_anzahl) {
+        ::beispiel_waehlen(beispiele[nummer], *this, kern_, schalter(),
+                           [offen = solange_offen()](std::size_t) { return offen(); });
+    }
 }
 
 QLineEdit* frm_grafik::box(Box b) const
