@@ -3,6 +3,7 @@
 // canvas through the functions of the page scripts (object Seite, start.js).
 // The page reports its events back through the vandrel_* exports below.
 
+#include "form/beispiele.h"
 #include "form/entwurf.h"
 #include "form/grafik_kern.h"
 #include "form/szenenoptionen.h"
@@ -87,12 +88,15 @@ EM_JS(void, seite_element,
               zugangBeschreibung: UTF8ToString(zugang_beschreibung)
           });
       });
+// The examples' captions come one a line.
 EM_JS(void, seite_menue,
       (const char* datei, const char* kopieren, const char* link, const char* ende, const char* messwerte,
-       const char* info, const char* grafik_name, const char* grafik_beschreibung),
+       const char* beispiele, const char* beispiel_titel, const char* info, const char* grafik_name,
+       const char* grafik_beschreibung),
       {
           Seite.menue(UTF8ToString(datei), UTF8ToString(kopieren), UTF8ToString(link), UTF8ToString(ende),
-                      UTF8ToString(messwerte), UTF8ToString(info));
+                      UTF8ToString(messwerte), UTF8ToString(beispiele), UTF8ToString(beispiel_titel).split('\n'),
+                      UTF8ToString(info));
           Seite.grafikZugang(UTF8ToString(grafik_name), UTF8ToString(grafik_beschreibung));
       });
 
@@ -247,9 +251,9 @@ private:
 struct Programm {
     Seitenansicht ansicht;
     GrafikKern kern{ansicht};
-    // The scene of the address still to be typed in: a value that shows a
-    // message waits, as the desktop's blocking box makes it wait, until
-    // the message is closed.
+    // The scene of the address or of an example still to be typed in: a
+    // value that shows a message waits, as the desktop's blocking box
+    // makes it wait, until the message is closed.
     Szenenangabe rest;
     bool uebernahme = false;
 };
@@ -265,8 +269,8 @@ void adresse_melden()
     }
 }
 
-// Takes a scene over by uebernahme (szene_uebernehmen, with the page's
-// switches and the weiter that stops at a message); the
+// Takes a scene over by uebernahme (szene_uebernehmen or beispiel_waehlen,
+// with the page's switches and the weiter that stops at a message); the
 // values after one that shows a message wait in rest.
 using Uebernahme = std::function<void(const Szenenschalter&, const std::function<bool(std::size_t)>&)>;
 
@@ -352,9 +356,13 @@ EMSCRIPTEN_KEEPALIVE void vandrel_start()
     programm = std::make_unique<Programm>();
     seite_titel(entwurf::titel);
     seite_entwurf(entwurf::pixel(entwurf::client_breite), entwurf::pixel(entwurf::client_hoehe), entwurf::cursor_name);
+    std::string beispiel_titel;
+    for (const Beispiel& b : beispiele) {
+        beispiel_titel += (beispiel_titel.empty() ? "" : "\n") + std::string(b.titel);
+    }
     seite_menue(entwurf::mnu_Datei, entwurf::mnu_copy, entwurf::mnu_link, entwurf::mnu_Ende, entwurf::mnu_messwerte,
-                entwurf::mnu_info,
-                entwurf::grafik_name, entwurf::grafik_beschreibung);
+                entwurf::mnu_beispiele, beispiel_titel.c_str(), entwurf::mnu_info, entwurf::grafik_name,
+                entwurf::grafik_beschreibung);
     for (const entwurf::Steuerelement& e : entwurf::steuerelemente) {
         seite_element(e.name, art_name(e.art), box_von(e), e.text, entwurf::pixel(e.links), entwurf::pixel(e.oben),
                       entwurf::pixel(e.breite), entwurf::pixel(e.hoehe), e.tab_index, e.sichtbar, e.fett,
@@ -422,6 +430,21 @@ EMSCRIPTEN_KEEPALIVE void vandrel_klick(int was)
     default: break;
     }
     adresse_melden();
+}
+
+// The menu "Beispiele": example i, in the order of its items. The address
+// follows it, as it follows a value typed in.
+EMSCRIPTEN_KEEPALIVE void vandrel_beispiel(int i)
+{
+    if (!programm || programm->ansicht.beendet() || programm->ansicht.meldung_offen() || i < 0 ||
+        i >= beispiel_anzahl) {
+        return;
+    }
+    const Beispiel& b = beispiele[i];
+    uebernehmen(szene_aus_adresse(b.szene),
+                [&b](const Szenenschalter& schalter, const std::function<bool(std::size_t)>& weiter) {
+                    beispiel_waehlen(b, programm->ansicht, programm->kern, schalter, weiter);
+                });
 }
 
 EMSCRIPTEN_KEEPALIVE void vandrel_link_fertig(int angekommen)
