@@ -61,6 +61,8 @@ inline constexpr const char* mnu_copy = "&Kopieren";
 inline constexpr const char* mnu_link = "&Link kopieren";
 inline constexpr const char* mnu_Ende = "&Ende";
 inline constexpr const char* mnu_messwerte = "&Messwerte";
+// Its items are the examples' captions (form/beispiele.h).
+inline constexpr const char* mnu_beispiele = "&Beispiele";
 inline constexpr const char* mnu_info = "&Info";
 
 }  // namespace entwurf

@@ -1,6 +1,7 @@
 #include "form/grafik_kern.h"
 
 #include "form/beschreibung.h"
+#include "form/entwurf.h"
 #include "form/messwerte.h"
 #include "form/zahltext.h"
 #include "lens/module1.h"
@@ -42,6 +43,18 @@ GrafikKern::GrafikKern(Ansicht& ansicht) : ansicht_(ansicht) {}
 void GrafikKern::Form_Load()
 {
     startwerte_setzen();
+}
+
+void GrafikKern::neu_beginnen()
+{
+    for (int i = 0; i < box_anzahl; ++i) {
+        const Box box = static_cast<Box>(i);
+        ansicht_.Text_setzen(box, entwurf::box(box).text);
+    }
+    startwerte_setzen();
+    // Form_Load leaves the object where it was (a window opened again
+    // keeps it); the program starts with it at 0, as its box says.
+    Module1.obj_ort = 0;
 }
 
 void GrafikKern::Form_Resize()

@@ -20,6 +20,10 @@ public:
 
     // Start-up values of every input and the first lens calculation.
     void Form_Load();
+    // Every box back to its start text and every input to its start value,
+    // the object's position included, as the program starts with them; the
+    // mode, the check box and the picture stay as they are.
+    void neu_beginnen();
     // The one redraw. A run-time error passes to the caller; the picture
     // keeps what was drawn up to the failing step.
     void Form_Resize();

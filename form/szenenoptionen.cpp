@@ -138,11 +138,17 @@ std::string szene_als_adresse(const Ansicht& ansicht)
 void szene_uebernehmen(const Szenenangabe& szene, Ansicht& ansicht, GrafikKern& kern,
                        const Szenenschalter& schalter, const std::function<bool(std::size_t)>& weiter)
 {
-    if (szene.abbildung) {
+    // A click on the selected button changes nothing, and neither does this.
+    if (szene.abbildung && ansicht.opt_abbildung_Value() != True) {
         schalter.abbildung_waehlen();
+    } else if (!szene.abbildung && ansicht.opt_fokus_Value() != True) {
+        schalter.fokus_waehlen();
     }
-    if (szene.strahlen) {
+    const int licht = ansicht.chk_licht_Value();
+    if (szene.strahlen && licht != 1) {
         schalter.strahlen_einschalten();
+    } else if (!szene.strahlen && licht != 0) {
+        schalter.strahlen_ausschalten();
     }
     for (std::size_t i = 0; i < szene.werte.size(); ++i) {
         const Szenenangabe::Wert& w = szene.werte[i];

@@ -60,19 +60,23 @@ Szenenangabe szene_aus_adresse(std::string_view abfrage);
 // and "-._~," stand as they are, everything else is percent-escaped.
 std::string szene_als_adresse(const Ansicht& ansicht);
 
-// What selects the mode and checks the rays on a view, the way a click on
-// the control does (so that the core's click handlers run).
+// What selects a mode and checks or unchecks the rays on a view, the way a
+// click on the control does (so that the core's click handlers run). Each
+// is called only when it changes the control.
 struct Szenenschalter {
     std::function<void()> abbildung_waehlen;
+    std::function<void()> fokus_waehlen;
     std::function<void()> strahlen_einschalten;
+    std::function<void()> strahlen_ausschalten;
 };
 
-// Takes the scene over as a user would: first the mode and the rays, so
-// that every value meets the scene it is meant for (the object's boxes are
-// there only in the imaging mode, and a value whose redraw fails in it
-// fails as typing it there would); then each value typed into its box and
-// the box left (Tab), in take-over order. weiter is asked after each value
-// with its index; false stops there.
+// Takes the scene over as a user would: first the mode (the focus mode
+// unless the scene names "abbildung") and the rays on or off as the scene
+// says, so that every value meets the scene it is meant for (the object's
+// boxes are there only in the imaging mode, and a value whose redraw fails
+// in it fails as typing it there would); then each value typed into its box
+// and the box left (Tab), in take-over order. weiter is asked after each
+// value with its index; false stops there.
 void szene_uebernehmen(const Szenenangabe& szene, Ansicht& ansicht, GrafikKern& kern,
                        const Szenenschalter& schalter,
                        const std::function<bool(std::size_t)>& weiter = {});

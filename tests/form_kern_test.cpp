@@ -1,8 +1,13 @@
 // The window core's mode switches, readout and commands.
 #include "form_hilfe.h"
 
+#include "form/beispiele.h"
 #include "form/beschreibung.h"
 #include "form/szenenoptionen.h"
+#include "lens/flaeche.h"
+#include "render/messung.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -82,6 +87,135 @@ TEST_F(Befehle, SceneInTheAddress)
     EXPECT_EQ(adresse, "r1=40&n=1,7&objekt-ort=1e%2B1%20&abbildung&strahlen");
     // Read back, it gives the same texts.
     EXPECT_EQ(szene_aus_adresse(adresse).werte.back().text, "1e+1 ");
+}
+
+// The switches as a click on the view's controls works them.
+Szenenschalter schalter(TestAnsicht& a, GrafikKern& kern)
+{
+    return {[&] {
+                a.abbildung = True;
+                a.fokus = False;
+                kern.opt_abbildung_Click();
+            },
+            [&] {
+                a.fokus = True;
+                a.abbildung = False;
+                kern.opt_fokus_Click();
+            },
+            [&] {
+                a.licht = 1;
+                kern.chk_licht_Click();
+            },
+            [&] {
+                a.licht = 0;
+                kern.chk_licht_Click();
+            }};
+}
+
+// Each example shows what its name promises, at the start frame, without a message.
+TEST_F(Befehle, EveryExampleShowsItsLesson)
+{
+    const auto waehlen = [&](const char* titel) {
+        const Beispiel* b = std::find_if(std::begin(beispiele), std::end(beispiele),
+                                         [&](const Beispiel& x) { return std::string(x.titel) == titel; });
+        EXPECT_NE(b, std::end(beispiele)) << titel;
+        a.meldungen.clear();
+        beispiel_waehlen(*b, a, kern, schalter(a, kern));
+        EXPECT_EQ(a.meldungen, Texte{}) << titel;
+        EXPECT_EQ(Messung.stand, Messung_t::Stand::gezeichnet) << titel;
+        EXPECT_EQ(Messung.abbildung, a.abbildung == True) << titel;
+        EXPECT_EQ(m.Nmax.wert(), 150) << titel;
+    };
+    const auto im_rahmen = [&] {
+        return Messung.bild_ort > 0 && Messung.bild_ort < m.x_max && std::abs(Messung.bild_h) < 20;
+    };
+    const auto treffer = [](const std::vector<Strahlverlauf>& strahlen, auto bedingung) {
+        return std::count_if(strahlen.begin(), strahlen.end(), bedingung);
+    };
+
+    waehlen("&Sammellinse mit reellem Bild");
+    EXPECT_TRUE(a.abbildung == True && !Messung.virtuell && im_rahmen() && Messung.beta < 0);
+    // Every ray of the fan reaches the image plane near the image's tip.
+    EXPECT_EQ(treffer(Messung.strahlen, [](const Strahlverlauf& v) { return std::abs(v.y_ebene - Messung.bild_h) < 2; }),
+              std::ssize(Messung.strahlen));
+    EXPECT_GE(Messung.strahlen.size(), 5u);
+
+    waehlen("&Lupe");
+    EXPECT_TRUE(Messung.virtuell && im_rahmen() && a.virtuell);
+    EXPECT_GT(Messung.beta, 2);
+    EXPECT_TRUE(m.obj_ort > m.xF1 && m.obj_ort < m.x_glas_links);  // inside F
+
+    waehlen("&Zerstreuungslinse");
+    EXPECT_LT(f_dick(), 0);
+    EXPECT_STREQ(linsenform(m.R1_a, m.R1_b), "bikonkav");
+    EXPECT_TRUE(Messung.virtuell && im_rahmen());
+    EXPECT_TRUE(Messung.beta > 0 && Messung.beta < 1);
+
+    waehlen("&Plankonvexlinse");
+    EXPECT_STREQ(linsenform(m.R1_a, m.R1_b), "plankonvex");
+    EXPECT_EQ(a.text(Box::R1_b), "\u221e");
+    EXPECT_EQ(a.fokus, True);
+    EXPECT_EQ(a.licht, 1);
+
+    waehlen("&Meniskus");
+    EXPECT_STREQ(linsenform(m.R1_a, m.R1_b), "konvex-konkav (Meniskus)");
+
+    // Thick: every ray crosses by the thick lens's F', far from the thin lens's.
+    waehlen("&dicke Linse");
+    EXPECT_GT(m.d1, 40);
+    ASSERT_EQ(Messung.strahlen.size(), 6u);
+    EXPECT_NEAR(Messung.strahlen.front().x_achse, m.xF2, 0.5);
+    EXPECT_EQ(treffer(Messung.strahlen, [&](const Strahlverlauf& v) { return std::abs(v.x_achse - m.xF2) < 6; }), 6);
+    EXPECT_GT(std::abs(m.xF2 - m.xF2_duenn), 10);
+
+    waehlen("&Totalreflexion");
+    EXPECT_GE(treffer(Messung.strahlen, [](const Strahlverlauf& v) { return std::isfinite(v.x_totalreflexion); }), 2);
+
+    // Every ray crosses the axis, the farther out the earlier, the outer
+    // ones well before F'.
+    waehlen("sph\u00e4rische &Aberration");
+    ASSERT_EQ(Messung.strahlen.size(), 6u);
+    for (std::size_t i = 1; i < Messung.strahlen.size(); ++i) {
+        EXPECT_LT(Messung.strahlen[i].x_achse, Messung.strahlen[i - 1].x_achse) << i;
+    }
+    EXPECT_LT(Messung.strahlen.front().x_achse, m.xF2);
+    EXPECT_LT(Messung.strahlen.back().x_achse, m.xF2 - 10);
+    EXPECT_EQ(a.fokus, True);
+}
+
+// Whatever the user changed, an example shows what it shows from the start,
+// as a fresh window with its scene would.
+TEST_F(Befehle, AnExampleAfterOtherChangesShowsWhatItShowsFromTheStart)
+{
+    const auto zustand = [](TestAnsicht& v) {
+        std::string z = messbericht().text();
+        for (const std::string& t : v.texte) {
+            z += t + "|";
+        }
+        z += std::to_string(v.fokus) + std::to_string(v.abbildung) + std::to_string(v.licht) +
+             std::to_string(v.ort_sichtbar) + std::to_string(v.virtuell);
+        return z;
+    };
+    for (const Beispiel& b : beispiele) {
+        Module1 = Module1_t{};
+        TestAnsicht frisch;
+        GrafikKern neu(frisch);
+        neu.Form_Load();
+        neu.neu_zeichnen();
+        beispiel_waehlen(b, frisch, neu, schalter(frisch, neu));
+        const std::string erwartet = zustand(frisch);
+
+        schalter(a, kern).abbildung_waehlen();
+        schalter(a, kern).strahlen_einschalten();
+        for (auto [box, text] : {std::pair{Box::R1_a, "-50"}, {Box::n1, "1,7"}, {Box::Nmax, "300"},
+                                 {Box::d1_plus, "5"}, {Box::X1_0, "120"}, {Box::ort, "20"}, {Box::hoehe, "15"}}) {
+            eingeben(box, text);
+        }
+        a.text(Box::R1_b) = "x";  // typed, the box not left yet
+        beispiel_waehlen(b, a, kern, schalter(a, kern));
+        EXPECT_EQ(zustand(a), erwartet) << b.titel;
+        EXPECT_EQ(a.meldungen, Texte{}) << b.titel;
+    }
 }
 
 // The drawing in words, after each redraw: nothing left from the one before.

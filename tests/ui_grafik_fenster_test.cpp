@@ -218,7 +218,7 @@ TEST_F(Fenster, ScreenReadersHearWhatEachControlHolds)
 TEST_F(Fenster, MenuTree)
 {
     const QList<QAction*> oben = f->menuBar()->actions();
-    ASSERT_EQ(oben.size(), 3);
+    ASSERT_EQ(oben.size(), 4);
     EXPECT_EQ(oben[0]->text(), QStringLiteral("&Datei"));
     ASSERT_NE(oben[0]->menu(), nullptr);
     const QList<QAction*> datei = oben[0]->menu()->actions();
@@ -228,8 +228,45 @@ TEST_F(Fenster, MenuTree)
     EXPECT_TRUE(datei[0]->shortcut().isEmpty());
     EXPECT_EQ(oben[1]->text(), QStringLiteral("&Messwerte"));
     EXPECT_EQ(oben[1]->menu(), nullptr);  // acts on click
-    EXPECT_EQ(oben[2]->text(), QStringLiteral("&Info"));
-    EXPECT_EQ(oben[2]->menu(), nullptr);
+    EXPECT_EQ(oben[2]->text(), QStringLiteral("&Beispiele"));
+    ASSERT_NE(oben[2]->menu(), nullptr);
+    QStringList beispiele;
+    for (const QAction* a : oben[2]->menu()->actions()) {
+        beispiele << a->text();
+    }
+    EXPECT_EQ(beispiele, (QStringList{"&Sammellinse mit reellem Bild", "&Lupe", "&Zerstreuungslinse", "&Plankonvexlinse",
+                                      "&Meniskus", "&dicke Linse", "&Totalreflexion",
+                                      QString::fromUtf8("sph\u00e4rische &Aberration")}));
+    EXPECT_EQ(oben[3]->text(), QStringLiteral("&Info"));
+    EXPECT_EQ(oben[3]->menu(), nullptr);
+}
+
+// An example sets the boxes and the switches through their own clicks,
+// whatever the window showed.
+TEST_F(Fenster, ExamplesSetTheBoxesAndTheSwitches)
+{
+    eingeben(f->txt_n1, QStringLiteral("1,7"));
+    const QList<QAction*> punkte = f->mnu_beispiele->actions();
+    ASSERT_EQ(punkte.size(), 8);
+    punkte[2]->trigger();  // Zerstreuungslinse
+    EXPECT_EQ(f->txt_R1_a->text(), QStringLiteral("-40"));
+    EXPECT_EQ(f->txt_n1->text(), QStringLiteral("1,5"));
+    EXPECT_TRUE(f->opt_abbildung->isChecked());
+    EXPECT_TRUE(f->txt_ort->isVisible());
+    EXPECT_TRUE(f->chk_licht->isChecked());
+    EXPECT_TRUE(f->lbl_virtuell->isVisible());
+    punkte[1]->trigger();  // Lupe: the rays off
+    EXPECT_EQ(f->txt_R1_a->text(), QStringLiteral("30"));
+    EXPECT_EQ(f->txt_ort->text(), QStringLiteral("38"));
+    EXPECT_FALSE(f->chk_licht->isChecked());
+    const int vorher = f->kern().neuzeichnungen();
+    punkte[3]->trigger();  // Plankonvexlinse: the focus mode again
+    EXPECT_GT(f->kern().neuzeichnungen(), vorher);
+    EXPECT_EQ(f->txt_R1_b->text(), QString::fromUtf8("\u221e"));
+    EXPECT_TRUE(f->opt_fokus->isChecked());
+    EXPECT_FALSE(f->txt_ort->isVisible());
+    EXPECT_TRUE(f->chk_licht->isChecked());
+    EXPECT_EQ(meldungen, QStringList{});
 }
 
 TEST_F(Fenster, ModeSwitchesShowAndHideTheObjectInputs)

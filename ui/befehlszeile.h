@@ -60,8 +60,9 @@ QString versionstext();
 QString hilfetext();
 
 // Takes the scene over as a user would (the core's szene_uebernehmen, also
-// the page's): the mode and the rays, then each value typed into its box
-// and the box left. weiter is asked after each value; false stops there.
+// the page's): the mode and the rays as the command line says, then each
+// value typed into its box and the box left. weiter is asked after each
+// value; false stops there.
 void szene_uebernehmen(const Befehlszeile& befehl, Ansicht& ansicht, GrafikKern& kern,
                        const Szenenschalter& schalter,
                        const std::function<bool(const Szenenwert&)>& weiter = {});

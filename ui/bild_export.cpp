@@ -135,7 +135,15 @@ QString szene_zeichnen(const Befehlszeile& befehl, Bildansicht& ansicht, QSize g
              kern.opt_abbildung_Click();
          },
          [&] {
+             ansicht.abbildung = false;
+             kern.opt_fokus_Click();
+         },
+         [&] {
              ansicht.strahlen = true;
+             kern.chk_licht_Click();
+         },
+         [&] {
+             ansicht.strahlen = false;
              kern.chk_licht_Click();
          }},
         [&](const Szenenwert& w) {

@@ -1,5 +1,6 @@
 #include "ui/frm_grafik.h"
 
+#include "form/beispiele.h"
 #include "form/entwurf.h"
 #include "ui/fenster.h"
 #include "ui/frm_messwerte.h"
@@ -312,6 +313,13 @@ frm_grafik::frm_grafik() : kern_(*this)
     mnu_Ende->setObjectName(QStringLiteral("mnu_Ende"));
     mnu_messwerte = menuBar()->addAction(QString::fromUtf8(entwurf::mnu_messwerte));
     mnu_messwerte->setObjectName(QStringLiteral("mnu_messwerte"));
+    mnu_beispiele = menuBar()->addMenu(QString::fromUtf8(entwurf::mnu_beispiele));
+    mnu_beispiele->setObjectName(QStringLiteral("mnu_beispiele"));
+    for (int i = 0; i < beispiel_anzahl; ++i) {
+        QAction* punkt = mnu_beispiele->addAction(QString::fromUtf8(beispiele[i].titel));
+        punkt->setObjectName(QStringLiteral("mnu_beispiel_%1").arg(i + 1));
+        connect(punkt, &QAction::triggered, this, [this, i] { beispiel_waehlen(i); });
+    }
     mnu_info = menuBar()->addAction(QString::fromUtf8(entwurf::mnu_info));
     mnu_info->setObjectName(QStringLiteral("mnu_info"));
     connect(mnu_copy, &QAction::triggered, this, [this] { kern_.mnu_copy_Click(); });
@@ -465,13 +473,29 @@ void frm_grafik::box_verlassen(Box b, Qt::FocusReason grund)
     }
 }
 
-void frm_grafik::befehlszeile_uebernehmen(const Befehlszeile& befehl)
+Szenenschalter frm_grafik::schalter()
+{
+    return {[this] { opt_abbildung->setChecked(true); }, [this] { opt_fokus->setChecked(true); },
+            [this] { chk_licht->setChecked(true); }, [this] { chk_licht->setChecked(false); }};
+}
+
+std::function<bool()> frm_grafik::solange_offen()
 {
     QPointer<frm_grafik> selbst(this);
-    szene_uebernehmen(
-        befehl, *this, kern_, {[this] { opt_abbildung->setChecked(true); }, [this] { chk_licht->setChecked(true); }},
-        // A message box runs the events: go on only while the window is open.
-        [selbst](const Szenenwert&) { return selbst && !selbst->geschlossen(); });
+    return [selbst] { return selbst && !selbst->geschlossen(); };
+}
+
+void frm_grafik::befehlszeile_uebernehmen(const Befehlszeile& befehl)
+{
+    szene_uebernehmen(befehl, *this, kern_, schalter(), [offen = solange_offen()](const Szenenwert&) { return offen(); });
+}
+
+void frm_grafik::beispiel_waehlen(int nummer)
+{
+    if (nummer >= 0 && nummer < beispiel_anzahl) {
+        ::beispiel_waehlen(beispiele[nummer], *this, kern_, schalter(),
+                           [offen = solange_offen()](std::size_t) { return offen(); });
+    }
 }
 
 QLineEdit* frm_grafik::box(Box b) const

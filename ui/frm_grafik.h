@@ -98,6 +98,8 @@ public:
     // The scene of the command line, taken over through the controls as a
     // user would (szene_uebernehmen): a failing value shows its message.
     void befehlszeile_uebernehmen(const Befehlszeile& befehl);
+    // The menu's example, shown as a fresh window with its scene would show it.
+    void beispiel_waehlen(int nummer);
 
     // Every message box of the program goes through here; tests replace it.
     static std::function<void(const QString&)> meldung_ersatz;
@@ -133,6 +135,7 @@ public:
     QAction* mnu_copy;
     QAction* mnu_Ende;
     QAction* mnu_messwerte;
+    QMenu* mnu_beispiele;  // one item per example, in their order
     QAction* mnu_info;
     // The open measured-values window, or nullptr.
     frm_messwerte* messwerte() const;
@@ -146,6 +149,11 @@ protected:
 
 private:
     void box_verlassen(Box b, Qt::FocusReason grund);
+    // What selects the mode and checks the rays: the controls' own clicks.
+    Szenenschalter schalter();
+    // Asked after each value taken over: a message box runs the events,
+    // so a take-over goes on only while the window is open.
+    std::function<bool()> solange_offen();
     void fenster_melden();
     int fensterzustand() const;
 

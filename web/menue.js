@@ -1,9 +1,10 @@
 'use strict';
-// The menu bar and its one drop-down menu, by pointer and by keyboard.
+// The menu bar and its drop-down menus, by pointer and by keyboard.
 
 const menue = { punkte: [], oben: -1, offen: false, unten: -1 };
 
-function menueBauen(datei, kopieren, link, ende, messwerte, info) {
+// The captions come from the core; "&" marks each access key.
+function menueBauen(datei, kopieren, link, ende, messwerte, beispiele, beispielTitel, info) {
   const leiste = $('menue');
   const punkt = (caption, id, aktion, unterpunkte) => {
     const el = document.createElement('div');
@@ -16,19 +17,30 @@ function menueBauen(datei, kopieren, link, ende, messwerte, info) {
     const taste = zugriff(caption, el);
     return { el, taste, aktion, unterpunkte };
   };
-  const unter = [punkt(kopieren, 'mnu_copy', 3), punkt(link, 'mnu_link', 9), punkt(ende, 'mnu_Ende', 4)];
-  const klapp = document.createElement('div');
-  klapp.className = 'aufklapp';
-  klapp.id = 'mnu_Datei_menue';
-  klapp.setAttribute('role', 'menu');
-  klapp.hidden = true;
-  for (const u of unter) klapp.append(u.el);
-  const oben = [punkt(datei, 'mnu_Datei', null, unter), punkt(messwerte, 'mnu_messwerte', 6, null),
-    punkt(info, 'mnu_info', 5, null)];
-  oben[0].el.setAttribute('aria-haspopup', 'menu');
-  oben[0].klapp = klapp;
+  // A top item that opens the items under it.
+  const aufklapp = (caption, id, unterpunkte) => {
+    const o = punkt(caption, id, null, unterpunkte);
+    o.el.setAttribute('aria-haspopup', 'menu');
+    o.el.setAttribute('aria-expanded', 'false');
+    o.klapp = document.createElement('div');
+    o.klapp.className = 'aufklapp';
+    o.klapp.id = id + '_menue';
+    o.klapp.setAttribute('role', 'menu');
+    o.klapp.hidden = true;
+    for (const u of unterpunkte) o.klapp.append(u.el);
+    return o;
+  };
+  const oben = [
+    aufklapp(datei, 'mnu_Datei', [punkt(kopieren, 'mnu_copy', 3), punkt(link, 'mnu_link', 9),
+      punkt(ende, 'mnu_Ende', 4)]),
+    punkt(messwerte, 'mnu_messwerte', 6, null),
+    aufklapp(beispiele, 'mnu_beispiele', beispielTitel.map((t, i) =>
+      punkt(t, 'mnu_beispiel_' + (i + 1), () => Module._vandrel_beispiel(i)))),
+    punkt(info, 'mnu_info', 5, null),
+  ];
   for (const o of oben) leiste.append(o.el);
-  leiste.append(klapp);
+  for (const o of oben) if (o.klapp) leiste.append(o.klapp);
+  const unter = oben.flatMap((o) => o.unterpunkte || []);
   menue.punkte = oben;
 
   leiste.addEventListener('mousedown', (e) => {
@@ -74,7 +86,7 @@ function menueBauen(datei, kopieren, link, ende, messwerte, info) {
         markieren(o, -1);
       }
     }
-    const u = unter.findIndex((p) => p.el.contains(e.target));
+    const u = menue.offen ? menue.punkte[menue.oben].unterpunkte.findIndex((p) => p.el.contains(e.target)) : -1;
     if (u >= 0) markieren(menue.oben, u);
   });
   document.addEventListener('mousedown', (e) => {
@@ -97,11 +109,17 @@ function markieren(o, u) {
 
 function menueOeffnen(o, u) {
   menue.offen = !!menue.punkte[o].unterpunkte;
-  for (const p of menue.punkte) if (p.klapp) p.klapp.hidden = true;
+  for (const p of menue.punkte) {
+    if (!p.klapp) continue;
+    p.klapp.hidden = true;
+    p.el.setAttribute('aria-expanded', 'false');
+  }
   const p = menue.punkte[o];
   if (p.klapp) {
-    p.klapp.style.left = p.el.offsetLeft + 'px';
     p.klapp.hidden = false;
+    // Under its item, as far left as it must to stay on a narrow page.
+    const rechts = $('menue').clientWidth - p.klapp.offsetWidth;
+    p.klapp.style.left = Math.max(0, Math.min(p.el.offsetLeft, rechts)) + 'px';
     p.el.setAttribute('aria-expanded', 'true');
   }
   markieren(o, u);
@@ -186,7 +204,10 @@ function zugriffstaste(o) {
   }
 }
 
+// A number is the core's click (vandrel_klick), a function its own call.
 function ausfuehren(aktion) {
-  if (!beendet) Module._vandrel_klick(aktion);
+  if (beendet) return;
+  if (typeof aktion === 'function') aktion();
+  else Module._vandrel_klick(aktion);
 }
 

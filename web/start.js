@@ -82,8 +82,10 @@ const Seite = {
     elemente.get(name).aussen.textContent = t;
   },
   gewaehlt: (name) => (elemente.get(name).fokus.checked ? 1 : 0),
-  waehlen(name) {
-    elemente.get(name).fokus.checked = true;
+  // Selects an option button, or checks or unchecks the check box; no
+  // change event: the core runs the click itself.
+  waehlen(name, an) {
+    elemente.get(name).fokus.checked = an;
   },
   meldung,
   ablage,

@@ -3,6 +3,7 @@
 // canvas through the functions of the page scripts (object Seite, start.js).
 // The page reports its events back through the vandrel_* exports below.
 
+#include "form/beispiele.h"
 #include "form/entwurf.h"
 #include "form/grafik_kern.h"
 #include "form/szenenoptionen.h"
@@ -34,7 +35,8 @@ EM_JS(void, seite_sichtbar, (const char* name, int sichtbar), { Seite.sichtbar(U
 EM_JS(void, seite_caption, (const char* name, const char* text),
       { Seite.caption(UTF8ToString(name), UTF8ToString(text)); });
 EM_JS(int, seite_gewaehlt, (const char* name), { return Seite.gewaehlt(UTF8ToString(name)); });
-EM_JS(void, seite_waehlen, (const char* name), { Seite.waehlen(UTF8ToString(name)); });
+// Selects an option button or checks (an = 1) or unchecks the check box.
+EM_JS(void, seite_waehlen, (const char* name, int an), { Seite.waehlen(UTF8ToString(name), !!an); });
 EM_JS(void, seite_meldung, (const char* text), { Seite.meldung(UTF8ToString(text)); });
 EM_JS(void, seite_ablage, (), { Seite.ablage(); });
 EM_JS(void, seite_info_zeigen, (), { Seite.infoZeigen(); });
@@ -86,12 +88,15 @@ EM_JS(void, seite_element,
               zugangBeschreibung: UTF8ToString(zugang_beschreibung)
           });
       });
+// The examples' captions come one a line.
 EM_JS(void, seite_menue,
       (const char* datei, const char* kopieren, const char* link, const char* ende, const char* messwerte,
-       const char* info, const char* grafik_name, const char* grafik_beschreibung),
+       const char* beispiele, const char* beispiel_titel, const char* info, const char* grafik_name,
+       const char* grafik_beschreibung),
       {
           Seite.menue(UTF8ToString(datei), UTF8ToString(kopieren), UTF8ToString(link), UTF8ToString(ende),
-                      UTF8ToString(messwerte), UTF8ToString(info));
+                      UTF8ToString(messwerte), UTF8ToString(beispiele), UTF8ToString(beispiel_titel).split('\n'),
+                      UTF8ToString(info));
           Seite.grafikZugang(UTF8ToString(grafik_name), UTF8ToString(grafik_beschreibung));
       });
 
@@ -246,9 +251,9 @@ private:
 struct Programm {
     Seitenansicht ansicht;
     GrafikKern kern{ansicht};
-    // The scene of the address still to be typed in: a value that shows a
-    // message waits, as the desktop's blocking box makes it wait, until
-    // the message is closed.
+    // The scene of the address or of an example still to be typed in: a
+    // value that shows a message waits, as the desktop's blocking box
+    // makes it wait, until the message is closed.
     Szenenangabe rest;
     bool uebernahme = false;
 };
@@ -264,20 +269,33 @@ void adresse_melden()
     }
 }
 
-void uebernehmen(Szenenangabe szene)
+// Takes a scene over by uebernahme (szene_uebernehmen or beispiel_waehlen,
+// with the page's switches and the weiter that stops at a message); the
+// values after one that shows a message wait in rest.
+using Uebernahme = std::function<void(const Szenenschalter&, const std::function<bool(std::size_t)>&)>;
+
+void uebernehmen(Szenenangabe szene, const Uebernahme& uebernahme)
 {
     Programm& p = *programm;
     p.uebernahme = true;
     const Szenenschalter schalter{[&p] {
-                                      seite_waehlen("opt_abbildung");
+                                      seite_waehlen("opt_abbildung", 1);
                                       p.kern.opt_abbildung_Click();
                                   },
                                   [&p] {
-                                      seite_waehlen("chk_licht");
+                                      seite_waehlen("opt_fokus", 1);
+                                      p.kern.opt_fokus_Click();
+                                  },
+                                  [&p] {
+                                      seite_waehlen("chk_licht", 1);
+                                      p.kern.chk_licht_Click();
+                                  },
+                                  [&p] {
+                                      seite_waehlen("chk_licht", 0);
                                       p.kern.chk_licht_Click();
                                   }};
     std::size_t halt = szene.werte.size();
-    szene_uebernehmen(szene, p.ansicht, p.kern, schalter, [&](std::size_t i) {
+    uebernahme(schalter, [&](std::size_t i) {
         if (p.ansicht.meldung_offen() || p.ansicht.beendet()) {
             halt = i;
             return false;
@@ -286,11 +304,23 @@ void uebernehmen(Szenenangabe szene)
     });
     p.rest = {};
     if (halt + 1 < szene.werte.size()) {
+        // The mode and the rays are the scene's already; the rest keeps them.
+        p.rest.abbildung = szene.abbildung;
+        p.rest.strahlen = szene.strahlen;
         p.rest.werte.assign(szene.werte.begin() + static_cast<std::ptrdiff_t>(halt) + 1, szene.werte.end());
         return;
     }
     p.uebernahme = p.ansicht.meldung_offen();
     adresse_melden();
+}
+
+// A scene typed into the window as it stands: the address at the start, or
+// the values that waited for a message to close.
+void szene_tippen(Szenenangabe szene)
+{
+    uebernehmen(szene, [&szene](const Szenenschalter& schalter, const std::function<bool(std::size_t)>& weiter) {
+        szene_uebernehmen(szene, programm->ansicht, programm->kern, schalter, weiter);
+    });
 }
 
 const char* art_name(entwurf::Art art)
@@ -326,15 +356,19 @@ EMSCRIPTEN_KEEPALIVE void vandrel_start()
     programm = std::make_unique<Programm>();
     seite_titel(entwurf::titel);
     seite_entwurf(entwurf::pixel(entwurf::client_breite), entwurf::pixel(entwurf::client_hoehe), entwurf::cursor_name);
+    std::string beispiel_titel;
+    for (const Beispiel& b : beispiele) {
+        beispiel_titel += (beispiel_titel.empty() ? "" : "\n") + std::string(b.titel);
+    }
     seite_menue(entwurf::mnu_Datei, entwurf::mnu_copy, entwurf::mnu_link, entwurf::mnu_Ende, entwurf::mnu_messwerte,
-                entwurf::mnu_info,
-                entwurf::grafik_name, entwurf::grafik_beschreibung);
+                entwurf::mnu_beispiele, beispiel_titel.c_str(), entwurf::mnu_info, entwurf::grafik_name,
+                entwurf::grafik_beschreibung);
     for (const entwurf::Steuerelement& e : entwurf::steuerelemente) {
         seite_element(e.name, art_name(e.art), box_von(e), e.text, entwurf::pixel(e.links), entwurf::pixel(e.oben),
                       entwurf::pixel(e.breite), entwurf::pixel(e.hoehe), e.tab_index, e.sichtbar, e.fett,
                       e.zugang_name, e.zugang_beschreibung);
     }
-    seite_waehlen(entwurf::start_modus);
+    seite_waehlen(entwurf::start_modus, 1);
     programm->kern.Form_Load();
 }
 
@@ -362,7 +396,7 @@ EMSCRIPTEN_KEEPALIVE void vandrel_adresse_lesen()
         char* p = seite_abfrage();
         const std::string abfrage(p);
         std::free(p);
-        uebernehmen(szene_aus_adresse(abfrage));
+        szene_tippen(szene_aus_adresse(abfrage));
     }
 }
 
@@ -398,6 +432,21 @@ EMSCRIPTEN_KEEPALIVE void vandrel_klick(int was)
     adresse_melden();
 }
 
+// The menu "Beispiele": example i, in the order of its items. The address
+// follows it, as it follows a value typed in.
+EMSCRIPTEN_KEEPALIVE void vandrel_beispiel(int i)
+{
+    if (!programm || programm->ansicht.beendet() || programm->ansicht.meldung_offen() || i < 0 ||
+        i >= beispiel_anzahl) {
+        return;
+    }
+    const Beispiel& b = beispiele[i];
+    uebernehmen(szene_aus_adresse(b.szene),
+                [&b](const Szenenschalter& schalter, const std::function<bool(std::size_t)>& weiter) {
+                    beispiel_waehlen(b, programm->ansicht, programm->kern, schalter, weiter);
+                });
+}
+
 EMSCRIPTEN_KEEPALIVE void vandrel_link_fertig(int angekommen)
 {
     if (programm && !programm->ansicht.beendet()) {
@@ -425,7 +474,7 @@ EMSCRIPTEN_KEEPALIVE void vandrel_meldung_zu()
         return;
     }
     if (programm->uebernahme) {
-        uebernehmen(std::move(programm->rest));
+        szene_tippen(std::move(programm->rest));
     } else {
         adresse_melden();
     }

@@ -532,6 +532,11 @@ test('on a phone, a tablet and zoomed to 200 %: the controls flow in rows above 
       assert.ok(info[2] >= (f.touch ? 44 : 18), `close or OK button ${info[2]}`);
       await page.click('#info .schliessen');
       assert.equal(await anzahl(page, '#info'), 0);
+      // A drop-down menu stays on the page, however narrow.
+      await page.click('#mnu_beispiele');
+      const klapp = await page.$eval('#mnu_beispiele_menue', (e) => e.getBoundingClientRect().toJSON());
+      assert.ok(klapp.left >= 0 && klapp.right <= f.breite + 0.5 && klapp.width > 0, JSON.stringify(klapp));
+      await page.keyboard.press('Escape');
       assert.deepEqual(fehler, []);
       if (f.name.startsWith('phone') && process.env.VANDREL_FOTO) {
         await page.screenshot({ path: process.env.VANDREL_FOTO });
@@ -615,6 +620,43 @@ test('a scene in the link: taken over as typed, a bad value shows "Unfug !", the
   assert.equal((await meldungAbwarten(page)).text, 'Link in Zwischenablage');
   assert.equal(await page.evaluate(() => navigator.clipboard.readText()), await page.evaluate(() => location.href));
   await page.keyboard.press('Enter');
+  await kontext.close();
+});
+
+test('"Beispiele": an example chosen by pointer or by keyboard sets the boxes and the mode, the address follows', async () => {
+  const { page, kontext, fehler } = await oeffnen({ adresse: httpAdresse + '?n=1.7&objekt-ort=20&abbildung' });
+  await page.click('#mnu_beispiele');
+  assert.deepEqual(await page.$$eval('#mnu_beispiele_menue > .menuepunkt', (l) => l.map((e) => e.textContent)),
+    ['Sammellinse mit reellem Bild', 'Lupe', 'Zerstreuungslinse', 'Plankonvexlinse', 'Meniskus', 'dicke Linse',
+      'Totalreflexion', 'sph\u00e4rische Aberration']);
+  await page.click('#mnu_beispiel_3');
+  assert.equal(await sichtbar(page, '#mnu_beispiele_menue'), false);
+  assert.deepEqual(await page.$$eval('#txt_R1_a, #txt_n1, #txt_ort', (l) => l.map((e) => e.value)), ['-40', '1,5', '0']);
+  assert.equal(await gewaehlt(page, '#opt_abbildung input'), true);
+  assert.equal(await gewaehlt(page, '#chk_licht input'), true);
+  assert.equal(await page.evaluate(() => location.search), '?ort=60&r1=-40&r2=-40&abbildung&strahlen');
+
+  // Alt+B opens it at its first item; an item's access key chooses it.
+  await taste(page, 'Alt+B');
+  assert.equal(await fokus(page), 'mnu_beispiel_1');
+  await page.keyboard.press('p');
+  assert.equal(await wert(page, '#txt_R1_b'), '\u221e');
+  assert.equal(await gewaehlt(page, '#opt_fokus input'), true);
+  assert.equal(await sichtbar(page, '#txt_ort'), false);
+  assert.equal(await page.evaluate(() => location.search), '?r2=%E2%88%9E&strahlen');
+  // Along the bar by the arrow keys, down into it, up to its last item, Enter.
+  await taste(page, 'Alt+D');
+  await page.keyboard.press('ArrowRight');
+  await page.keyboard.press('ArrowRight');
+  assert.equal(await fokus(page), 'mnu_beispiele');
+  await page.keyboard.press('ArrowDown');
+  assert.equal(await fokus(page), 'mnu_beispiel_1');
+  await page.keyboard.press('ArrowUp');
+  assert.equal(await fokus(page), 'mnu_beispiel_8');
+  await page.keyboard.press('Enter');
+  assert.equal(await page.evaluate(() => location.search), '?r1=35&strahlen');
+  assert.equal(await fokus(page), 'txt_X1_0');
+  assert.deepEqual(fehler, []);
   await kontext.close();
 });
 
