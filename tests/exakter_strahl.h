@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <random>
 
 namespace exakt {
 
@@ -117,6 +118,20 @@ inline Strahl verfolgen(const Linse& L, double x0, double y0, double steigung)
         s.wieder_ins_glas = t3 && std::abs(weiter.y + *t3 * weiter.uy) <= L.rand;
     }
     return s;
+}
+
+// A radius drawn over the whole accepted range: now and then plane,
+// otherwise convex or concave with |r| from just above 20 to 10000, evenly
+// on a logarithmic scale.
+template <class Zufall>
+double zufallsradius(Zufall& zufall)
+{
+    std::uniform_real_distribution<double> eins(0, 1);
+    if (eins(zufall) < 0.15) {
+        return 0.0;
+    }
+    const double r = std::exp(std::log(20.01) + eins(zufall) * std::log(10000 / 20.01));
+    return eins(zufall) < 0.5 ? -r : r;
 }
 
 }  // namespace exakt

@@ -186,13 +186,7 @@ TEST_F(Linse, BrennpunkteUndHauptebenenJederLinseWieDieExakteSpur)
     // behind the lens; F and H the same with the lens turned round.
     std::mt19937 zufall(5);
     std::uniform_real_distribution<double> eins(0, 1);
-    const auto radius = [&] {
-        if (eins(zufall) < 0.15) {
-            return 0.0;
-        }
-        const double r = std::exp(std::log(20.01) + eins(zufall) * std::log(10000 / 20.01));
-        return eins(zufall) < 0.5 ? -r : r;
-    };
+    const auto radius = [&] { return exakt::zufallsradius(zufall); };
     for (int k = 0; k < 200; ++k) {
         const double r1 = radius(), r2 = radius();
         m.n1 = 1 + 19 * eins(zufall) * eins(zufall);

@@ -322,13 +322,7 @@ TEST_F(Tracer, ZufaelligeLinsenWieDieExakteSpur)
     // surface again.
     std::mt19937 zufall(19);
     std::uniform_real_distribution<double> eins(0, 1);
-    const auto radius = [&] {
-        if (eins(zufall) < 0.15) {
-            return 0.0;
-        }
-        const double r = std::exp(std::log(20.01) + eins(zufall) * std::log(10000 / 20.01));
-        return eins(zufall) < 0.5 ? -r : r;
-    };
+    const auto radius = [&] { return exakt::zufallsradius(zufall); };
     int verglichen = 0, beendet = 0;
     for (int k = 0; k < 300; ++k) {
         m.R1_a = radius();
