@@ -54,6 +54,8 @@ public:
     }
     void Print(const std::string&) override {}
     double TextWidth(const std::string&) const override { return 0; }
+    double ScaleX(double) const override { return 0; }
+    double ScaleY(double) const override { return 0; }
     double Width() const override { return 13950 + 240; }
     double Height() const override { return 8550 + 1000; }
     int WindowState() const override { return 0; }

@@ -11,6 +11,10 @@
 
 struct Messbericht;
 
+// The pointer's look over the drawing: an arrow, an open hand over
+// something that can be grabbed, a closed hand while dragging it.
+enum class Zeigerform { pfeil, offen, greifend };
+
 // The eight entry boxes, in tab order.
 enum class Box { X1_0, R1_a, R1_b, n1, Nmax, d1_plus, ort, hoehe };
 inline constexpr int box_anzahl = 8;
@@ -52,4 +56,6 @@ public:
     // it failed or drew nothing, for a view that tells screen readers;
     // others ignore it.
     virtual void Grafik_Beschreibung(const std::string& text) { (void)text; }
+    // The pointer's look over the drawing, as the core asks for it.
+    virtual void Zeigerform_setzen(Zeigerform form) { (void)form; }
 };

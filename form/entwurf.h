@@ -43,8 +43,10 @@ const Steuerelement& element(const char* name);
 // The option button selected at start: the focus mode.
 inline constexpr const char* start_modus = "opt_fokus";
 
-// The drawing, for screen readers.
-inline constexpr const char* grafik_name = "Grafik";
+// The drawing, for screen readers. It takes the focus after the object's
+// boxes and before the check box, and its arrow keys move the object, or
+// the lens (GrafikKern::Pfeiltaste).
+inline constexpr const char* grafik_name = "Zeichnung: Pfeiltasten verschieben den Gegenstand, Alt+Pfeiltasten die Linse";
 inline constexpr const char* grafik_beschreibung =
     "Die Linse mit den Hauptebenen H und H', den Brennpunkten F und F' der dicken Linse (blau) und der "
     "d\u00fcnnen Linse (schwarz) und, je nach Modus, den Lichtstrahlen oder Gegenstand und Bild. Die Position "

@@ -78,8 +78,11 @@ void GrafikKern::nach_dem_zeichnen()
     // cleared the picture and drew only part of it (or kept a picture of
     // values that are no longer the boxes'), and a screen reader must not
     // go on describing the scene before. It says that the scene cannot be
-    // drawn whole, as the measured values say that they are missing.
-    ansicht_.Grafik_Beschreibung(grafik_beschreibung());
+    // drawn whole, as the measured values say that they are missing. While
+    // a drag runs it waits for the drag's end, to be heard once.
+    if (zug_.griff == Griff::keiner) {
+        ansicht_.Grafik_Beschreibung(grafik_beschreibung());
+    }
     if (messwerte_offen_) {
         ansicht_.Messwerte_zeigen(messbericht());
     }

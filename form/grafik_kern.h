@@ -7,12 +7,25 @@
 #include "ansicht.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 // A box's text as its value: a number, and for the radii also a plane
 // surface ("∞", "unendlich", "inf" or 0, read as 0). Nothing when the
 // text is no value.
 std::optional<double> eingabewert(Box box, std::string_view text);
+
+// How near the pointer must come to what it grabs, in logical pixels: a
+// mouse, and a finger, which covers more.
+inline constexpr double greifweite_maus = 8;
+inline constexpr double greifweite_finger = 22;
+
+// What the pointer holds in the picture: the object's tip (place and
+// height), its foot or stem (place), or the lens (its place).
+enum class Griff { keiner, spitze, fuss, linse };
+
+// Arrow keys on the drawing.
+enum class Pfeil { links, rechts, hoch, runter };
 
 class GrafikKern {
 public:
@@ -61,10 +74,43 @@ public:
     // the clipboard: says which, as the copy of the drawing does.
     void link_kopiert(bool angekommen);
 
+    // The pointer over the drawing, in world coordinates of the current
+    // picture; finger for a touch screen. A press on a grip takes hold of
+    // it (true), and each move then sets the value it stands for, kept in
+    // the boxes' ranges, with the boxes, the picture and the values
+    // following; a position that cannot be drawn is skipped, without a
+    // message. Without a grip, a move only sets the pointer's look and the
+    // readout. Releasing ends the drag; cancelling (Escape, a lost grab)
+    // puts the scene back as it was before the press.
+    bool Zeiger_runter(double x, double y, bool finger);
+    void Zeiger_bewegen(double x, double y, bool finger);
+    void Zeiger_hoch();
+    void Zeiger_abbrechen();
+    Griff gegriffen() const { return zug_.griff; }
+    // What lies under the pointer, for the grab and the pointer's look.
+    Griff griff_bei(double x, double y, bool finger) const;
+    // An arrow key on the focused drawing moves the object (left and right
+    // its place, up and down its height) in the imaging mode, the lens in
+    // the focus mode or with Alt (linse); one unit a step, 0.1 with Shift
+    // (fein). False where the key moves nothing.
+    bool Pfeiltaste(Pfeil pfeil, bool fein, bool linse);
+
     // How many redraws have started; lets one see whether a handler redrew.
     int neuzeichnungen() const { return neuzeichnungen_; }
 
 private:
+    // Object place, object height and lens place, as values and as the texts
+    // of their boxes.
+    struct Lage {
+        double obj_ort, obj_h, X1_0;
+        std::string ort, hoehe, linse;
+    };
+    Lage lage() const;
+    void lage_setzen(const Lage& l);
+    // Moves to these values, kept in the boxes' ranges, and redraws; a
+    // position that cannot be drawn is skipped and the last one drawn again.
+    void verschieben(double obj_ort, double obj_h, double X1_0);
+
     template <class Schritte, class Fehlerpfad>
     void eingabe(Box box, Schritte schritte, Fehlerpfad fehlerpfad);
     void radius_eingabe(Box box, double& radius);
@@ -74,4 +120,9 @@ private:
     Ansicht& ansicht_;
     int neuzeichnungen_ = 0;
     bool messwerte_offen_ = false;
+    struct Zug {
+        Griff griff = Griff::keiner;
+        double dx = 0, dy = 0;  // from the grip to the pointer at the press
+        Lage vorher{};
+    } zug_;
 };

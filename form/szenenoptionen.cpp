@@ -2,6 +2,8 @@
 
 #include "form/entwurf.h"
 #include "form/grafik_kern.h"
+#include "form/zahltext.h"
+#include "render/messung.h"
 
 #include <optional>
 
@@ -113,6 +115,26 @@ Szenenangabe szene_aus_adresse(std::string_view abfrage)
     return szene;
 }
 
+namespace {
+
+// The input of the scene that a box sets.
+double eingabe_in(const Module1_t& m, Box box)
+{
+    switch (box) {
+    case Box::X1_0: return m.X1_0;
+    case Box::R1_a: return m.R1_a;
+    case Box::R1_b: return m.R1_b;
+    case Box::n1: return m.n1;
+    case Box::Nmax: return m.Nmax;
+    case Box::d1_plus: return m.d1_plus;
+    case Box::ort: return m.obj_ort;
+    case Box::hoehe: return m.obj_h;
+    }
+    return 0;
+}
+
+}  // namespace
+
 std::string szene_als_adresse(const Ansicht& ansicht)
 {
     std::string abfrage;
@@ -120,11 +142,16 @@ std::string szene_als_adresse(const Ansicht& ansicht)
         abfrage += abfrage.empty() ? "" : "&";
         abfrage += teil;
     };
+    // Before the first lens calculation the picture shows the start scene.
+    const Module1_t& m = Messung.szene;
     for (const Szenenoption& o : szenenoptionen) {
-        const std::string text = ansicht.Text(o.box);
-        if (text != entwurf::box(o.box).text) {
-            anhaengen(std::string(o.name) + "=" + verschluesseln(text));
+        const double wert = eingabe_in(m, o.box);
+        if (m.D1 == Integer(0) || wert == eingabewert(o.box, entwurf::box(o.box).text)) {
+            continue;
         }
+        const bool radius = o.box == Box::R1_a || o.box == Box::R1_b;
+        const std::string text = radius && wert == 0 ? "unendlich" : zahl_zu_text(wert);
+        anhaengen(std::string(o.name) + "=" + verschluesseln(text));
     }
     if (ansicht.opt_abbildung_Value() == True) {
         anhaengen(option_abbildung);

@@ -54,10 +54,12 @@ struct Szenenangabe {
 // collects others' parameters); a box's name without "=" is an empty text.
 Szenenangabe szene_aus_adresse(std::string_view abfrage);
 
-// The scene on screen as such a query, without "?": the box texts that
-// differ from the start texts, in window order, then "abbildung" and
-// "strahlen" when chosen; empty for the start scene. Only letters, digits
-// and "-._~," stand as they are, everything else is percent-escaped.
+// The scene the picture shows as such a query, without "?": the values
+// taken over that differ from the start values, in window order, written
+// as a box writes a value back (a plane radius as "unendlich"), then
+// "abbildung" and "strahlen" when chosen; empty for the start scene. A
+// box's text that was never taken over is no part of it. Only letters,
+// digits and "-._~," stand as they are, everything else is percent-escaped.
 std::string szene_als_adresse(const Ansicht& ansicht);
 
 // What selects a mode and checks or unchecks the rays on a view, the way a

@@ -38,8 +38,10 @@ struct Messung_t {
     };
     Stand stand = Stand::abgebrochen;
 
-    // The scene as the finished redraw drew it: lens, cardinal points and
-    // range, unchanged by a later entry that fails before it redraws.
+    // The scene the picture shows: lens, cardinal points, range and object
+    // as the last redraw whose lens calculation succeeded took them,
+    // unchanged by a later entry that fails before it redraws; the
+    // tracer's state as a finished redraw left it.
     Module1_t szene;
 
     bool fokus = false;      // the focus mode was drawn

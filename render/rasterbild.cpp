@@ -325,6 +325,16 @@ double Rasterbild::text_breite(const std::string&) const
     return 0;
 }
 
+double Rasterbild::ScaleX(double pixel) const
+{
+    return !pixel_ || ax_ == 0 ? 0 : pixel * massstab_ / std::abs(ax_);
+}
+
+double Rasterbild::ScaleY(double pixel) const
+{
+    return !pixel_ || ay_ == 0 ? 0 : pixel * massstab_ / std::abs(ay_);
+}
+
 double Rasterbild::TextWidth(const std::string& text) const
 {
     if (!pixel_ || text.empty() || ax_ == 0) {

@@ -64,6 +64,8 @@ public:
     void PSet(double x, double y, Farbe farbe) override;
     void Print(const std::string& text) final;
     double TextWidth(const std::string& text) const final;
+    double ScaleX(double pixel) const final;
+    double ScaleY(double pixel) const final;
     double Width() const override { return breite_twips_; }
     double Height() const override { return hoehe_twips_; }
     int WindowState() const override { return zustand_; }

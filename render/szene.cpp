@@ -396,6 +396,7 @@ void Form_Resize(Formular& form)
     m.x_min = 0;
     m.y_max = 20;
     m.y_min = -20;
+    Messung.szene = m;
 
     Messung.stand = Messung_t::Stand::nicht_gezeichnet;
     if (f.WindowState() == 1) {
@@ -414,6 +415,6 @@ void Form_Resize(Formular& form)
     linse_zeichnen(f);
     fokus_strahlen(form, f);
     abbildung_zeichnen(form, f);
-    Messung.szene = m;
+    Messung.szene = m;  // with the tracer's state, its step among it
     Messung.stand = Messung_t::Stand::gezeichnet;
 }

@@ -36,6 +36,10 @@ public:
     // How wide Print would draw the text, in world units of the current
     // scale; 0 where there is no font to draw it with.
     virtual double TextWidth(const std::string& text) const = 0;
+    // How long n logical pixels are in world units of the current scale,
+    // along x and along y; 0 where the surface has no pixels.
+    virtual double ScaleX(double pixel) const = 0;
+    virtual double ScaleY(double pixel) const = 0;
 
     double CurrentX = 0;
     double CurrentY = 0;

@@ -103,6 +103,8 @@ public:
     void Refresh() override { ++gezeigt; }
     std::vector<std::string> beschreibungen;  // what screen readers were told, in order
     void Grafik_Beschreibung(const std::string& t) override { beschreibungen.push_back(t); }
+    Zeigerform zeiger = Zeigerform::pfeil;
+    void Zeigerform_setzen(Zeigerform f) override { zeiger = f; }
 };
 
 // A fresh scene and window core, drawn once as when the window first shows.

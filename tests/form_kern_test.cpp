@@ -62,7 +62,8 @@ TEST_F(Befehle, InfoAndEndGoToTheWindow)
     EXPECT_EQ(a.ende, 1);
 }
 
-// The scene as an address: read in take-over order, written from the boxes.
+// The scene as an address: read in take-over order, written from the scene
+// the picture shows.
 TEST_F(Befehle, SceneInTheAddress)
 {
     const Szenenangabe s = szene_aus_adresse("?n=1%2C7&fbclid=x&r1=40&r1=4+5&abbildung&objekt-hoehe&max-x=%zz");
@@ -78,15 +79,25 @@ TEST_F(Befehle, SceneInTheAddress)
     EXPECT_FALSE(s.strahlen);
 
     EXPECT_EQ(szene_als_adresse(a), "");
-    a.text(Box::R1_a) = "40";
-    a.text(Box::n1) = "1,7";
-    a.text(Box::ort) = "1e+1 ";
+    eingeben(Box::R1_a, "40");
+    eingeben(Box::R1_b, "\u221e");
+    eingeben(Box::n1, "1.7");
+    eingeben(Box::ort, "1e+1 ");
     a.abbildung = True;
     a.licht = 1;
+    // Texts typed but not taken over, refused or failed, are no part of it.
+    a.text(Box::X1_0) = "<b>aaa</b>";
+    eingeben(Box::hoehe, "25");
+    eingeben(Box::Nmax, "1");
+    ASSERT_EQ(a.text(Box::Nmax), "80");
+    eingeben(Box::d1_plus, "x");
+    ASSERT_EQ(a.meldungen.size(), 1u);
     const std::string adresse = szene_als_adresse(a);
-    EXPECT_EQ(adresse, "r1=40&n=1,7&objekt-ort=1e%2B1%20&abbildung&strahlen");
-    // Read back, it gives the same texts.
-    EXPECT_EQ(szene_aus_adresse(adresse).werte.back().text, "1e+1 ");
+    EXPECT_EQ(adresse, "r1=40&r2=unendlich&n=1,7&objekt-ort=10&abbildung&strahlen");
+    // Read back, it gives the same scene.
+    const Szenenangabe zurueck = szene_aus_adresse(adresse);
+    EXPECT_EQ(zurueck.werte.size(), 4u);
+    EXPECT_EQ(zurueck.werte[1].text, "unendlich");
 }
 
 // The switches as a click on the view's controls works them.

@@ -205,7 +205,7 @@ TEST_F(Fenster, ScreenReadersHearWhatEachControlHolds)
     namen.removeDuplicates();
     EXPECT_EQ(namen.size(), 8);
     EXPECT_EQ(name(f->opt_abbildung), QStringLiteral("Abbildung"));
-    EXPECT_EQ(name(f->bereich()), QStringLiteral("Grafik"));
+    EXPECT_EQ(name(f->bereich()), QString::fromUtf8(entwurf::grafik_name));
     EXPECT_TRUE(beschreibung(f->bereich()).contains(QStringLiteral("Cursorposition")));
     // It begins with what the last redraw shows.
     EXPECT_TRUE(beschreibung(f->bereich()).startsWith(QStringLiteral("Fokus. Linse bikonvex. Brennpunkte der dicken Linse: F bei x = 12,2")))
