@@ -14,16 +14,14 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QList>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QProxyStyle>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTimer>
 
 #include <algorithm>
@@ -76,88 +74,6 @@ public:
 };
 
 }  // namespace
-
-// ---------------------------------------------------------------- Spaltenkopf
-
-Spaltenkopf::Spaltenkopf(const QString& caption, QList<int> spalten, int boxbreite, QWidget* eltern)
-    : QLabel(caption, eltern), spalten_(std::move(spalten)), boxbreite_(boxbreite)
-{
-}
-
-QStringList Spaltenkopf::woerter() const
-{
-    static const QRegularExpression trenner(QStringLiteral(" {2,}"));
-    return text().split(trenner, Qt::SkipEmptyParts);
-}
-
-QRect Spaltenkopf::wortrahmen(int i) const
-{
-    const QStringList w = woerter();
-    const QFontMetrics fm(font());
-    const int breite = fm.horizontalAdvance(w.value(i));
-    int links = 0;
-    if (i > 0 && i - 1 < spalten_.size()) {
-        links = spalten_[i - 1] + (boxbreite_ - breite) / 2;
-        links = std::max(0, std::min(links, width() - breite));
-    }
-    return QRect(links, 0, breite, height());
-}
-
-void Spaltenkopf::paintEvent(QPaintEvent* ereignis)
-{
-    const QStringList w = woerter();
-    if (w.size() != spalten_.size() + 1) {
-        QLabel::paintEvent(ereignis);
-        return;
-    }
-    QPainter p(this);
-    p.setPen(palette().color(QPalette::WindowText));
-    p.setFont(font());
-    for (int i = 0; i < w.size(); ++i) {
-        p.drawText(wortrahmen(i), Qt::AlignLeft | Qt::AlignVCenter, w[i]);
-    }
-}
-
-// ------------------------------------------------------------- Zeichenbereich
-
-Zeichenbereich::Zeichenbereich(frm_grafik& form, QWidget* eltern) : QWidget(eltern), form_(form)
-{
-    setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-QSize Zeichenbereich::sizeHint() const
-{
-    return QSize(entwurf::pixel(entwurf::client_breite), entwurf::pixel(entwurf::client_hoehe));
-}
-
-void Zeichenbereich::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    const QImage& bild = form_.bild().Image();
-    if (bild.isNull()) {
-        p.fillRect(rect(), palette().color(QPalette::Window));
-        return;
-    }
-    p.drawImage(QRectF(rect()), bild);
-}
-
-void Zeichenbereich::resizeEvent(QResizeEvent*)
-{
-    form_.flaeche_anpassen();
-    form_.kern().neu_zeichnen();
-}
-
-void Zeichenbereich::mouseMoveEvent(QMouseEvent* ereignis)
-{
-    // Moves over a control bubble up to here; the form reports only its own.
-    const QPointF pos = ereignis->position();
-    if (childAt(pos.toPoint()) == nullptr) {
-        // The platform hands single-precision positions in the user scale.
-        const QPointF welt = form_.bild().welt(pos);
-        form_.kern().Form_MouseMove(static_cast<float>(welt.x()), static_cast<float>(welt.y()));
-    }
-}
 
 // ----------------------------------------------------------------- frm_grafik
 

@@ -7,13 +7,13 @@
 
 #include "ui/befehlszeile.h"
 #include "ui/bild_flaeche.h"
+#include "ui/spaltenkopf.h"
+#include "ui/zeichenbereich.h"
 
 #include <QLabel>
-#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
@@ -22,43 +22,7 @@ class QCheckBox;
 class QLineEdit;
 class QMenu;
 class QRadioButton;
-class frm_grafik;
 class frm_messwerte;
-
-// A heading whose caption places its words over the boxes below by runs of
-// blanks. The caption stays the text; painting puts the first word at the
-// left edge and centres each further word over its box, since no real font
-// matches blanks to the box spacing.
-class Spaltenkopf : public QLabel {
-public:
-    // spalten: left edge of each box relative to the label, one per word after the first.
-    Spaltenkopf(const QString& caption, QList<int> spalten, int boxbreite, QWidget* eltern);
-    QStringList woerter() const;
-    // Where word i is painted, in the label's pixels.
-    QRect wortrahmen(int i) const;
-
-protected:
-    void paintEvent(QPaintEvent* ereignis) override;
-
-private:
-    QList<int> spalten_;
-    int boxbreite_;
-};
-
-// The client area: shows the retained picture and reports resizes and mouse moves.
-class Zeichenbereich : public QWidget {
-public:
-    Zeichenbereich(frm_grafik& form, QWidget* eltern);
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent* ereignis) override;
-    void resizeEvent(QResizeEvent* ereignis) override;
-    void mouseMoveEvent(QMouseEvent* ereignis) override;
-
-private:
-    frm_grafik& form_;
-};
 
 // Puts the picture on the clipboard; true only when it arrived there.
 bool bild_in_zwischenablage(const QImage& bild);
