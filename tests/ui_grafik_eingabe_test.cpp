@@ -1,19 +1,51 @@
 // The entry boxes in the real window: which focus changes end an entry,
-// what the boxes show, and a click that ends an entry with a message.
+// what the boxes show, and a click that ends an entry with a message; the
+// drawing taken by the hand and by a finger.
 #include "ui_grafik_hilfe.h"
 
+#include "render/messung.h"
 #include "ui/bild_export.h"
+#include "ui/frm_messwerte.h"
 
+#include <QGuiApplication>
 #include <QFocusEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtGui/qtestsupport_gui.h>
 
 namespace {
 
 const QString unfug = QStringLiteral("Unfug !");
 
 using Eingabe = Hauptfenster;
+
+// A world point of the current picture in the drawing's logical pixels.
+QPointF pixel_von(frm_grafik* f, double x, double y)
+{
+    const QPointF a = f->bild().welt(QPointF(0, 0)), b = f->bild().welt(QPointF(1000, 1000));
+    return {(x - a.x()) / (b.x() - a.x()) * 1000, (y - a.y()) / (b.y() - a.y()) * 1000};
+}
+
+// The same in the window's own coordinates, for events that the window
+// hands on to whichever widget is to have them, as the window system's do.
+QPoint im_fenster(frm_grafik* f, double x, double y)
+{
+    return f->bereich()->mapTo(f, pixel_von(f, x, y)).toPoint();
+}
+
+// The measured values as the core formats them, cell by cell.
+QStringList zellen()
+{
+    QStringList z;
+    for (const QString& zeile : QString::fromStdString(messbericht().text()).split(QLatin1Char('\n'))) {
+        if (!zeile.isEmpty()) {
+            z << zeile.split(QLatin1Char('\t'));
+        }
+    }
+    return z;
+}
 
 TEST_F(Eingabe, TabEndsTheEntryAndTheCoreAnswers)
 {
@@ -137,6 +169,122 @@ TEST_F(Eingabe, AClickThatEndsABadEntryIsFinishedAfterTheMessage)
         EXPECT_EQ(f->kern().neuzeichnungen(), vorher + 1) << knopf->objectName().toStdString();
     }
     EXPECT_TRUE(f->txt_ort->isVisible());
+}
+
+// A real drag through the window: the tip taken, moved past the glass and
+// let go over a box, whose release is still the drawing's. The boxes, the
+// measured values and the readout follow, a burst of moves costs one
+// redraw, and the pointer shows the hand.
+TEST_F(Eingabe, TheTipFollowsTheHandUntilItIsLetGo)
+{
+    QTest::mouseClick(f->opt_abbildung, Qt::LeftButton);
+    QTest::mouseClick(f->chk_licht, Qt::LeftButton);
+    f->mnu_messwerte->trigger();
+    QPointer<frm_messwerte> w = f->messwerte();
+    ASSERT_NE(w, nullptr);
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == f->windowHandle(); }));
+    f->txt_R1_a->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(f->txt_R1_a->hasFocus());
+    const QImage vorher = f->bild().kopie();
+
+    QWindow* fenster = f->windowHandle();
+    QTest::mouseMove(fenster, im_fenster(f, 30, 10));
+    EXPECT_EQ(f->bereich()->cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseMove(fenster, im_fenster(f, 0, 10));
+    EXPECT_EQ(f->bereich()->cursor().shape(), Qt::OpenHandCursor);
+    QTest::mousePress(fenster, Qt::LeftButton, {}, im_fenster(f, 0, 10));
+    EXPECT_EQ(f->bereich()->cursor().shape(), Qt::ClosedHandCursor);
+    EXPECT_TRUE(f->txt_R1_a->hasFocus());  // the press takes no focus
+
+    // Five moves in one turn of the event loop: the last one is drawn.
+    const int neu = f->kern().neuzeichnungen();
+    for (int i = 1; i <= 5; ++i) {
+        const QPointF p = pixel_von(f, 4 * i, 10 - i);
+        QMouseEvent zug(QEvent::MouseMove, p, f->bereich()->mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(f->bereich(), &zug);
+    }
+    EXPECT_EQ(f->kern().neuzeichnungen(), neu);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f->kern().neuzeichnungen(), neu + 1);
+    EXPECT_NEAR(Module1.obj_ort, 20, 0.1);
+    EXPECT_NEAR(Module1.obj_h, 5, 0.1);
+    EXPECT_EQ(f->txt_ort->text(), QString::fromStdString(zahl_zu_text(Module1.obj_ort)));
+    EXPECT_EQ(f->txt_hoehe->text(), QString::fromStdString(zahl_zu_text(Module1.obj_h)));
+
+    // Past the glass the object stops there.
+    QTest::mouseMove(fenster, im_fenster(f, 100, 10));
+    EXPECT_EQ(Module1.obj_ort, Module1.x_glas_links);
+    const QPoint ueber_box = f->txt_Nmax->mapTo(f, f->txt_Nmax->rect().center());
+    QTest::mouseMove(fenster, ueber_box);
+    QTest::mouseRelease(fenster, Qt::LeftButton, {}, ueber_box);
+    EXPECT_EQ(f->kern().gegriffen(), Griff::keiner);
+    EXPECT_EQ(Module1.obj_h, 19.0);  // the highest a drag makes it
+    EXPECT_EQ(f->txt_hoehe->text(), QStringLiteral("19"));
+    EXPECT_EQ(f->txt_ort->text(), QString::fromStdString(zahl_zu_text(Module1.obj_ort)));
+    EXPECT_EQ(w->texte(), zellen());
+    EXPECT_EQ(f->lbl_cursor_position->text(), QStringLiteral("x = 57,2     y = 27,4"));  // the readout followed
+    EXPECT_NE(f->bild().kopie(), vorher);
+    EXPECT_TRUE(meldungen.isEmpty());
+
+    // A move afterwards drags nothing.
+    const double ort = Module1.obj_ort;
+    QTest::mouseMove(fenster, im_fenster(f, 30, 10));
+    EXPECT_EQ(Module1.obj_ort, ort);
+    EXPECT_EQ(f->bereich()->cursor().shape(), Qt::ArrowCursor);
+}
+
+// Escape puts the scene back, wherever the keyboard focus is; so does a
+// release that went to another window. Neither moves the focus.
+TEST_F(Eingabe, EscapeOrALostReleasePutsTheSceneBack)
+{
+    QTest::mouseClick(f->opt_abbildung, Qt::LeftButton);
+    f->txt_n1->setFocus(Qt::MouseFocusReason);
+    QWindow* fenster = f->windowHandle();
+    const QImage vorher = f->bild().kopie();
+    QTest::mousePress(fenster, Qt::LeftButton, {}, im_fenster(f, 50, 0));  // the lens
+    QTest::mouseMove(fenster, im_fenster(f, 70, 0));
+    ASSERT_NEAR(Module1.X1_0, 70, 0.1);
+    QTest::keyClick(fenster, Qt::Key_Escape);
+    EXPECT_EQ(f->kern().gegriffen(), Griff::keiner);
+    EXPECT_EQ(Module1.X1_0, 50.0);
+    EXPECT_EQ(f->txt_X1_0->text(), QStringLiteral("50"));
+    EXPECT_EQ(f->bild().kopie(), vorher);
+    EXPECT_TRUE(f->txt_n1->hasFocus());
+    QTest::mouseRelease(fenster, Qt::LeftButton, {}, im_fenster(f, 70, 0));
+    EXPECT_EQ(Module1.X1_0, 50.0);
+
+    QTest::mousePress(fenster, Qt::LeftButton, {}, im_fenster(f, 50, 0));
+    QTest::mouseMove(fenster, im_fenster(f, 60, 0));
+    const QPointF p = pixel_von(f, 65, 0);
+    QMouseEvent ohne_taste(QEvent::MouseMove, p, f->bereich()->mapToGlobal(p), Qt::NoButton, Qt::NoButton,
+                           Qt::NoModifier);
+    QApplication::sendEvent(f->bereich(), &ohne_taste);
+    EXPECT_EQ(f->kern().gegriffen(), Griff::keiner);
+    EXPECT_EQ(Module1.X1_0, 50.0);
+    EXPECT_EQ(f->txt_X1_0->text(), QStringLiteral("50"));
+    QTest::mouseRelease(fenster, Qt::LeftButton, {}, im_fenster(f, 60, 0));
+}
+
+// A finger grabs within 22 pixels, a mouse within 8.
+TEST_F(Eingabe, AFingerReachesFartherThanTheMouse)
+{
+    QTest::mouseClick(f->opt_abbildung, Qt::LeftButton);
+    const QPoint daneben = im_fenster(f, 0, 10) + QPoint(15, 0);
+    QWindow* fenster = f->windowHandle();
+    QTest::mousePress(fenster, Qt::LeftButton, {}, daneben);
+    EXPECT_EQ(f->kern().gegriffen(), Griff::keiner);
+    QTest::mouseRelease(fenster, Qt::LeftButton, {}, daneben);
+
+    static QPointingDevice* const bildschirm = QTest::createTouchDevice();
+    QTest::touchEvent(fenster, bildschirm).press(0, daneben, fenster);
+    EXPECT_EQ(f->kern().gegriffen(), Griff::spitze);
+    QTest::touchEvent(fenster, bildschirm).move(0, im_fenster(f, 20, 5) + QPoint(15, 0), fenster);
+    QTest::touchEvent(fenster, bildschirm).release(0, im_fenster(f, 20, 5) + QPoint(15, 0), fenster);
+    EXPECT_EQ(f->kern().gegriffen(), Griff::keiner);
+    EXPECT_NEAR(Module1.obj_ort, 20, 0.2);
+    EXPECT_NEAR(Module1.obj_h, 5, 0.2);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QList>
@@ -260,6 +261,9 @@ frm_grafik::~frm_grafik()
     for (QLineEdit* box : boxen_) {
         box->removeEventFilter(this);
     }
+    // The drawing goes while the core it hands the pointer to is still
+    // there: hiding the window later would ask it to end a drag.
+    delete bereich_;
 }
 
 Flag frm_grafik::opt_fokus_Value() const
@@ -539,4 +543,13 @@ void frm_grafik::Grafik_Beschreibung(const std::string& text)
     // What the drawing shows now, then what it is at all, as the page says it.
     bereich_->setAccessibleDescription(QString::fromStdString(text) + QLatin1Char(' ') +
                                        QString::fromUtf8(entwurf::grafik_beschreibung));
+}
+
+void frm_grafik::Zeigerform_setzen(Zeigerform form)
+{
+    switch (form) {
+    case Zeigerform::pfeil: bereich_->unsetCursor(); return;
+    case Zeigerform::offen: bereich_->setCursor(Qt::OpenHandCursor); return;
+    case Zeigerform::greifend: bereich_->setCursor(Qt::ClosedHandCursor); return;
+    }
 }

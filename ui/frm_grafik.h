@@ -56,6 +56,7 @@ public:
     void End() override;
     void Refresh() override;
     void Grafik_Beschreibung(const std::string& text) override;
+    void Zeigerform_setzen(Zeigerform form) override;
 
     // The handlers behind the controls.
     GrafikKern& kern() { return kern_; }

@@ -3,18 +3,42 @@
 #include "form/entwurf.h"
 #include "ui/frm_grafik.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointingDevice>
+
+namespace {
+
+// A finger on a touch screen covers more than a mouse pointer, so the core
+// grabs within a wider reach. Qt hands a touch the drawing does not take
+// as mouse events from the touch screen.
+bool mit_finger(const QMouseEvent* ereignis)
+{
+    const QInputDevice* geraet = ereignis->device();
+    return geraet != nullptr && geraet->type() == QInputDevice::DeviceType::TouchScreen;
+}
+
+}  // namespace
 
 Zeichenbereich::Zeichenbereich(frm_grafik& form, QWidget* eltern) : QWidget(eltern), form_(form)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    nachzug_.setSingleShot(true);
+    nachzug_.setInterval(0);
+    QObject::connect(&nachzug_, &QTimer::timeout, this, [this] { zug_nachholen(); });
 }
 
 QSize Zeichenbereich::sizeHint() const
 {
     return QSize(entwurf::pixel(entwurf::client_breite), entwurf::pixel(entwurf::client_hoehe));
+}
+
+bool Zeichenbereich::zieht() const
+{
+    return form_.kern().gegriffen() != Griff::keiner;
 }
 
 void Zeichenbereich::paintEvent(QPaintEvent*)
@@ -23,9 +47,9 @@ void Zeichenbereich::paintEvent(QPaintEvent*)
     const QImage& bild = form_.bild().Image();
     if (bild.isNull()) {
         p.fillRect(rect(), palette().color(QPalette::Window));
-        return;
+    } else {
+        p.drawImage(QRectF(rect()), bild);
     }
-    p.drawImage(QRectF(rect()), bild);
 }
 
 void Zeichenbereich::resizeEvent(QResizeEvent*)
@@ -34,13 +58,118 @@ void Zeichenbereich::resizeEvent(QResizeEvent*)
     form_.kern().neu_zeichnen();
 }
 
+void Zeichenbereich::mousePressEvent(QMouseEvent* ereignis)
+{
+    const QPointF pos = ereignis->position();
+    if (ereignis->button() == Qt::LeftButton && !zieht() && childAt(pos.toPoint()) == nullptr) {
+        const QPointF welt = form_.bild().welt(pos);
+        const bool finger = mit_finger(ereignis);
+        if (form_.kern().Zeiger_runter(welt.x(), welt.y(), finger)) {
+            finger_ = finger;
+            // The press holds the pointer: its moves and its release come
+            // here wherever it goes, over a box or outside the window (the
+            // window system's grab of a pressed button, which Qt hands on
+            // to the widget that took the press), and the drag ends there.
+            qApp->installEventFilter(this);
+            ereignis->accept();
+            return;
+        }
+    }
+    // Elsewhere a press does what it always did.
+    QWidget::mousePressEvent(ereignis);
+}
+
 void Zeichenbereich::mouseMoveEvent(QMouseEvent* ereignis)
 {
-    // Moves over a control bubble up to here; the form reports only its own.
     const QPointF pos = ereignis->position();
-    if (childAt(pos.toPoint()) == nullptr) {
-        // The platform hands single-precision positions in the user scale.
-        const QPointF welt = form_.bild().welt(pos);
-        form_.kern().Form_MouseMove(static_cast<float>(welt.x()), static_cast<float>(welt.y()));
+    if (zieht()) {
+        if (!(ereignis->buttons() & Qt::LeftButton)) {
+            // The release went to another window that took the pointer.
+            zug_abbrechen();
+            return;
+        }
+        offener_zug_ = pos;
+        if (!nachzug_.isActive()) {
+            nachzug_.start();
+        }
+        return;
     }
+    // Moves over a control bubble up to here; the form reports only its own.
+    if (childAt(pos.toPoint()) == nullptr) {
+        const QPointF welt = form_.bild().welt(pos);
+        form_.kern().Zeiger_bewegen(welt.x(), welt.y(), mit_finger(ereignis));
+    }
+}
+
+void Zeichenbereich::mouseReleaseEvent(QMouseEvent* ereignis)
+{
+    if (!zieht() || ereignis->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(ereignis);
+        return;
+    }
+    // Where the pointer was let go is the last place of the drag.
+    const QPointF pos = ereignis->position();
+    offener_zug_ = pos;
+    zug_nachholen();
+    zug_beenden();
+    form_.kern().Zeiger_hoch();
+    // The pointer's look for where it rests now.
+    if (rect().contains(pos.toPoint()) && childAt(pos.toPoint()) == nullptr) {
+        const QPointF welt = form_.bild().welt(pos);
+        form_.kern().Zeiger_bewegen(welt.x(), welt.y(), finger_);
+    }
+    ereignis->accept();
+}
+
+bool Zeichenbereich::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::KeyPress && zieht() &&
+        static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Escape) {
+        zug_abbrechen();
+        return true;
+    }
+    return QWidget::eventFilter(objekt, ereignis);
+}
+
+void Zeichenbereich::changeEvent(QEvent* ereignis)
+{
+    QWidget::changeEvent(ereignis);
+    // Another window came to the front in the middle of a drag.
+    if (ereignis->type() == QEvent::ActivationChange && !isActiveWindow() && zieht()) {
+        zug_abbrechen();
+    }
+}
+
+void Zeichenbereich::hideEvent(QHideEvent* ereignis)
+{
+    QWidget::hideEvent(ereignis);
+    if (zieht()) {
+        zug_abbrechen();
+    }
+}
+
+void Zeichenbereich::zug_nachholen()
+{
+    nachzug_.stop();
+    if (!offener_zug_) {
+        return;
+    }
+    const QPointF welt = form_.bild().welt(*offener_zug_);
+    offener_zug_.reset();
+    if (zieht()) {
+        form_.kern().Zeiger_bewegen(welt.x(), welt.y(), finger_);
+    }
+}
+
+void Zeichenbereich::zug_beenden()
+{
+    nachzug_.stop();
+    offener_zug_.reset();
+    qApp->removeEventFilter(this);
+}
+
+void Zeichenbereich::zug_abbrechen()
+{
+    zug_beenden();
+    form_.kern().Zeiger_abbrechen();
 }
