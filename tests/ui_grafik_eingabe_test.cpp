@@ -1,12 +1,13 @@
 // The entry boxes in the real window: which focus changes end an entry,
 // what the boxes show, and a click that ends an entry with a message; the
-// drawing taken by the hand and by a finger.
+// drawing taken by the hand, by a finger and by the arrow keys.
 #include "ui_grafik_hilfe.h"
 
 #include "render/messung.h"
 #include "ui/bild_export.h"
 #include "ui/frm_messwerte.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QFocusEvent>
 #include <QMessageBox>
@@ -285,6 +286,41 @@ TEST_F(Eingabe, AFingerReachesFartherThanTheMouse)
     EXPECT_EQ(f->kern().gegriffen(), Griff::keiner);
     EXPECT_NEAR(Module1.obj_ort, 20, 0.2);
     EXPECT_NEAR(Module1.obj_h, 5, 0.2);
+}
+
+// The drawing takes the focus by Tab only, not by a click; with it, the
+// arrows move the object, Shift in tenths, Alt the lens, and screen
+// readers are told the new scene after each step.
+TEST_F(Eingabe, TheArrowsMoveWhatTheFocusedDrawingShows)
+{
+    QTest::mouseClick(f->opt_abbildung, Qt::LeftButton);
+    f->txt_hoehe->setFocus(Qt::MouseFocusReason);
+    f->txt_hoehe->setText(QStringLiteral("12"));
+    QTest::mouseClick(f->bereich(), Qt::LeftButton, {}, pixel_von(f, 100, -10).toPoint());
+    EXPECT_TRUE(f->txt_hoehe->hasFocus());
+    EXPECT_EQ(Module1.obj_h, 10.0);
+    QTest::keyClick(f->txt_hoehe, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), f->bereich());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f->bereich())->text(QAccessible::Name),
+              QString::fromUtf8(entwurf::grafik_name));
+
+    // What a screen reader reads from the drawing after each step; setting
+    // it is what tells the platform's accessibility that it changed.
+    const auto gehoert = [&] {
+        return QAccessible::queryAccessibleInterface(f->bereich())->text(QAccessible::Description);
+    };
+    QTest::keyClick(f->bereich(), Qt::Key_Right);
+    EXPECT_EQ(f->txt_ort->text(), QStringLiteral("1"));
+    EXPECT_TRUE(gehoert().contains(QStringLiteral("Gegenstand bei x = 1,0, H\u00f6he 12,0.")))
+        << gehoert().toStdString();
+    QTest::keyClick(f->bereich(), Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(f->txt_hoehe->text(), QStringLiteral("12,1"));
+    EXPECT_TRUE(gehoert().contains(QStringLiteral("H\u00f6he 12,1."))) << gehoert().toStdString();
+    QTest::keyClick(f->bereich(), Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(f->txt_X1_0->text(), QStringLiteral("51"));
+    EXPECT_TRUE(gehoert().contains(QStringLiteral("F bei x = 13,2"))) << gehoert().toStdString();
+    EXPECT_EQ(QApplication::focusWidget(), f->bereich());
+    EXPECT_TRUE(meldungen.isEmpty());
 }
 
 }  // namespace

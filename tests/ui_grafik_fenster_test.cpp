@@ -171,11 +171,12 @@ TEST_F(Fenster, TabVisitsTheControlsInOrder)
                 << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "-");
         }
     };
-    reihum({f->txt_R1_a, f->txt_R1_b, f->txt_n1, f->txt_Nmax, f->txt_d1_plus, f->opt_fokus, f->chk_licht,
-            f->txt_X1_0});
+    // The drawing comes after the last box, before the check box.
+    reihum({f->txt_R1_a, f->txt_R1_b, f->txt_n1, f->txt_Nmax, f->txt_d1_plus, f->opt_fokus, f->bereich(),
+            f->chk_licht, f->txt_X1_0});
     f->opt_abbildung->setChecked(true);
     reihum({f->txt_R1_a, f->txt_R1_b, f->txt_n1, f->txt_Nmax, f->txt_d1_plus, f->opt_abbildung, f->txt_ort,
-            f->txt_hoehe, f->chk_licht, f->txt_X1_0});
+            f->txt_hoehe, f->bereich(), f->chk_licht, f->txt_X1_0});
     // Backwards as well, landing on the selected option button.
     f->txt_ort->setFocus(Qt::TabFocusReason);
     for (QWidget* w : {static_cast<QWidget*>(f->opt_abbildung), static_cast<QWidget*>(f->txt_d1_plus)}) {

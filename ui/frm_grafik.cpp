@@ -200,6 +200,11 @@ frm_grafik::frm_grafik() : kern_(*this)
         }
     }
     std::sort(reihe.begin(), reihe.end());
+    // The drawing, whose arrow keys move the object or the lens, comes after
+    // the last box and before the check box.
+    const auto hoehe =
+        std::find_if(reihe.begin(), reihe.end(), [this](const auto& r) { return r.second == txt_hoehe; });
+    reihe.insert(hoehe + 1, {hoehe->first, bereich_});
     for (qsizetype i = 0; i < reihe.size(); ++i) {
         setTabOrder(reihe[i].second, reihe[(i + 1) % reihe.size()].second);
     }

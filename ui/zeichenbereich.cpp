@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointingDevice>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace {
 
@@ -26,6 +28,9 @@ Zeichenbereich::Zeichenbereich(frm_grafik& form, QWidget* eltern) : QWidget(elte
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Reached with Tab only: a click on the drawing leaves the focus where
+    // it is, so a box keeps its typed text until the user leaves it.
+    setFocusPolicy(Qt::TabFocus);
     nachzug_.setSingleShot(true);
     nachzug_.setInterval(0);
     QObject::connect(&nachzug_, &QTimer::timeout, this, [this] { zug_nachholen(); });
@@ -49,6 +54,14 @@ void Zeichenbereich::paintEvent(QPaintEvent*)
         p.fillRect(rect(), palette().color(QPalette::Window));
     } else {
         p.drawImage(QRectF(rect()), bild);
+    }
+    // The keyboard's arrows act on the drawing now: the style's focus frame
+    // says so, on the window only, never in the picture that is copied.
+    if (hasFocus()) {
+        QStyleOptionFocusRect rahmen;
+        rahmen.initFrom(this);
+        rahmen.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &rahmen, &p, this);
     }
 }
 
@@ -119,6 +132,25 @@ void Zeichenbereich::mouseReleaseEvent(QMouseEvent* ereignis)
         form_.kern().Zeiger_bewegen(welt.x(), welt.y(), finger_);
     }
     ereignis->accept();
+}
+
+void Zeichenbereich::keyPressEvent(QKeyEvent* ereignis)
+{
+    const Qt::KeyboardModifiers tasten = ereignis->modifiers() & ~Qt::KeypadModifier;
+    std::optional<Pfeil> pfeil;
+    switch (ereignis->key()) {
+    case Qt::Key_Left: pfeil = Pfeil::links; break;
+    case Qt::Key_Right: pfeil = Pfeil::rechts; break;
+    case Qt::Key_Up: pfeil = Pfeil::hoch; break;
+    case Qt::Key_Down: pfeil = Pfeil::runter; break;
+    default: break;
+    }
+    if (pfeil && !(tasten & ~(Qt::ShiftModifier | Qt::AltModifier)) &&
+        form_.kern().Pfeiltaste(*pfeil, tasten & Qt::ShiftModifier, tasten & Qt::AltModifier)) {
+        ereignis->accept();
+        return;
+    }
+    QWidget::keyPressEvent(ereignis);
 }
 
 bool Zeichenbereich::eventFilter(QObject* objekt, QEvent* ereignis)

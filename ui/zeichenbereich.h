@@ -11,8 +11,8 @@
 class frm_grafik;
 
 // The client area: shows the retained picture, reports resizes and the
-// pointer, and hands presses and drags to the window core, which decides
-// what they move.
+// pointer, and hands presses, drags and the arrow keys to the window core,
+// which decides what they move.
 class Zeichenbereich : public QWidget {
 public:
     Zeichenbereich(frm_grafik& form, QWidget* eltern);
@@ -26,6 +26,7 @@ protected:
     void mousePressEvent(QMouseEvent* ereignis) override;
     void mouseMoveEvent(QMouseEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
     void changeEvent(QEvent* ereignis) override;
     void hideEvent(QHideEvent* ereignis) override;
     // Escape ends a drag wherever the keyboard focus is.
