@@ -58,6 +58,26 @@ TEST_F(Eingabe, TabEndsTheEntryAndTheCoreAnswers)
     EXPECT_EQ(neu_gezeichnet(), 1);
 }
 
+// Enter in a box does what Tab does: the value is taken and the focus moves
+// on, from the last box to the drawing.
+TEST_F(Eingabe, EnterTakesTheValueAndMovesOnAsTabDoes)
+{
+    f->txt_R1_a->setFocus(Qt::MouseFocusReason);
+    f->txt_R1_a->setText(QStringLiteral("40"));
+    const int vorher = f->kern().neuzeichnungen();
+    QTest::keyClick(f->txt_R1_a, Qt::Key_Return);
+    EXPECT_EQ(Module1.R1_a, 40.0);
+    EXPECT_EQ(f->kern().neuzeichnungen(), vorher + 1);
+    EXPECT_EQ(QApplication::focusWidget(), f->txt_R1_b);
+
+    QTest::mouseClick(f->opt_abbildung, Qt::LeftButton);
+    f->txt_hoehe->setFocus(Qt::MouseFocusReason);
+    f->txt_hoehe->setText(QStringLiteral("abc"));
+    QTest::keyClick(f->txt_hoehe, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(meldungen, QStringList{unfug});
+    EXPECT_EQ(QApplication::focusWidget(), f->bereich());
+}
+
 TEST_F(Eingabe, OnlyMovingTheFocusToAnotherControlEndsTheEntry)
 {
     f->txt_R1_a->setText(QStringLiteral("abc"));

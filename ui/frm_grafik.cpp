@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QList>
 #include <QMenu>
@@ -366,6 +367,16 @@ bool frm_grafik::focusNextPrevChild(bool vorwaerts)
 
 bool frm_grafik::eventFilter(QObject* objekt, QEvent* ereignis)
 {
+    // Enter in a box takes its value and moves on, as Tab does.
+    if (ereignis->type() == QEvent::KeyPress && !geschlossen_) {
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        const bool eingabe = taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
+        if (eingabe && (taste->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+            std::find(std::begin(boxen_), std::end(boxen_), objekt) != std::end(boxen_)) {
+            focusNextPrevChild(true);
+            return true;
+        }
+    }
     if (ereignis->type() == QEvent::FocusOut && !geschlossen_) {
         const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
         for (int i = 0; i < box_anzahl; ++i) {
