@@ -8,8 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointingDevice>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
+#include <QPen>
 
 namespace {
 
@@ -55,13 +54,14 @@ void Zeichenbereich::paintEvent(QPaintEvent*)
     } else {
         p.drawImage(QRectF(rect()), bild);
     }
-    // The keyboard's arrows act on the drawing now: the style's focus frame
-    // says so, on the window only, never in the picture that is copied.
+    // The keyboard's arrows act on the drawing now: a frame in the
+    // selection colour along its edge says so, on the window only, never in
+    // the picture that is copied. (A style's focus frame may tint all it
+    // encloses, here the whole drawing.)
     if (hasFocus()) {
-        QStyleOptionFocusRect rahmen;
-        rahmen.initFrom(this);
-        rahmen.rect = rect().adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &rahmen, &p, this);
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 }
 
