@@ -18,7 +18,9 @@
 //   bildschirmfoto --palette IN.png OUT.png       saves IN as a palette PNG when it has
 //                                                 at most 256 colours (same pixels, a
 //                                                 smaller file), otherwise as it is
+//   bildschirmfoto --ablage                       prints the text on the X clipboard
 
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
@@ -81,6 +83,15 @@ int aufnehmen(int argc, char** argv)
     return 0;
 }
 
+// What a box or a window put on the clipboard, for a script to read.
+int ablage_lesen(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QGuiApplication app(argc, argv);
+    std::fputs(QGuiApplication::clipboard()->text().toUtf8().constData(), stdout);
+    return 0;
+}
+
 // The picture with a colour table of its own colours, or a null image
 // when it has more than 256.
 QImage mit_palette(const QImage& bild)
@@ -113,6 +124,9 @@ int main(int argc, char** argv)
 {
     if (argc == 2 && argv[1][0] != '-') {
         return aufnehmen(argc, argv);
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--ablage") == 0) {
+        return ablage_lesen(argc, argv);
     }
     if (argc == 8 && std::strcmp(argv[1], "--ausschnitt") == 0) {
         const QImage bild = laden(argv[2]);
@@ -210,5 +224,5 @@ int main(int argc, char** argv)
     }
     return fehler("usage: bildschirmfoto OUT.png | --pixel IN.png X Y | "
                   "--zaehle IN.png RRGGBB X Y W H | --zeile IN.png RRGGBB Y | "
-                  "--linien IN.png RRGGBB X Y W H MIN | --palette IN.png OUT.png");
+                  "--linien IN.png RRGGBB X Y W H MIN | --palette IN.png OUT.png | --ablage");
 }

@@ -1,6 +1,8 @@
 #!/bin/bash
 # The real program on a virtual X server: first picture, switching the rays
-# on with a click, moving the lens by typing a new position, the info window
+# on with a click, moving the lens by typing a new position, the object's tip
+# dragged with the mouse (the image, the boxes and the measured values
+# following, a release outside the window ending the drag), the info window
 # opened from the menu and closed with Enter, and at last a copy of the
 # drawing followed by "Ende", which must end the program and leave the
 # picture with the clipboard manager. How fast "Ende" is, is a figure of
@@ -185,6 +187,106 @@ xdotool key Return
 warte_auf 3b_abbildung.png $GRUEN '[ "$n" -gt 100 ]' \
     || fehler "nach OK ist 'Abbildung' nicht gewählt: kein Objekt gezeichnet"
 echo "nach 'Unfug !' ist der Klick auf 'Abbildung' ausgeführt"
+
+# ---- 3c. the object's tip taken by the hand and dragged inside F: the
+# picture shows the image there, the boxes and the measured values follow;
+# a second drag let go outside the window ends there
+
+# World y to screen row: y = 20 on the frame's top edge, 0 on the axis.
+zeile() { awk -v y="$1" -v a="$ACHSE" -v o="$oben" 'BEGIN { printf "%d", a - y * (a - o) / 20 + 0.5 }'; }
+# A box's text, copied from it as a user would; waits (at most 5 s) for the
+# clipboard to change, which it does unless it held that text already.
+box_text() {
+    local vorher text
+    xdotool mousemove --sync "$1" "$2" click 1
+    sleep 0.3
+    vorher=$("$FOTO" --ablage)
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    for _ in $(seq 50); do
+        text=$("$FOTO" --ablage)
+        [ "$text" != "$vorher" ] && break
+        sleep 0.1
+    done
+    echo "$text"
+}
+# Green pixels in a band of columns around world x, above the axis.
+gruen_bei() { "$FOTO" --zaehle "$AUS/$1" $GRUEN $(($(spalte "$2") - 4)) "$oben" 9 $((ACHSE - oben - 2)); }
+
+xdotool windowfocus --sync "$WID" 2>/dev/null || true
+xdotool key --clearmodifiers alt+m
+MWID=$(timeout 10 xdotool search --sync --onlyvisible --name "Vandrel - Messwerte" 2>/dev/null | head -n 1)
+[ -n "$MWID" ] || fehler "'&Messwerte' öffnet kein Fenster 'Vandrel - Messwerte'"
+# Beside the main window, which the window system put at the same place.
+xdotool windowmove --sync "$MWID" $((X + WIDTH + 20)) "$Y" 2>/dev/null || true
+eval "$(xdotool getwindowgeometry --shell "$MWID" | sed 's/^/M_/')"
+xdotool windowfocus --sync "$WID" 2>/dev/null || true
+sleep 0.5
+foto 3c_vorher.png
+"$FOTO" --ausschnitt "$AUS/3c_vorher.png" "$AUS/3c_werte_vorher.png" "$M_X" "$M_Y" "$M_WIDTH" "$M_HEIGHT"
+
+# From the tip at (0, 10) to (62, 6), in steps as a hand moves; the picture
+# follows while the button is held.
+xdotool mousemove --sync "$(spalte 0)" "$(zeile 10)" mousedown 1
+for x in 8 16 24 32 40 48 56 62; do
+    xdotool mousemove --sync "$(spalte $x)" "$(zeile 6)"
+    sleep 0.05
+done
+for _ in $(seq 75); do
+    foto 3c_ziehen.png
+    read -r n _ < <(gruen_bei 3c_ziehen.png 62)
+    [ "$n" -gt 30 ] && break
+    sleep 0.2
+done
+[ "$n" -gt 30 ] || fehler "beim Ziehen auf x = 62 steht dort kein Gegenstand ($n grüne Pixel)"
+xdotool mouseup 1
+
+ort=$(box_text $((X + 592 + 16)) $((OBEN + 20 + 10)))
+hoehe=$(box_text $((X + 640 + 16)) $((OBEN + 20 + 10)))
+echo "Felder nach dem Ziehen: Ort $ort, Höhe $hoehe"
+nahe "${ort/,/.}" 62 0.5 || fehler "Objekt: Ort zeigt '$ort' statt etwa 62"
+nahe "${hoehe/,/.}" 6 0.5 || fehler "Objekt: Höhe zeigt '$hoehe' statt etwa 6"
+
+# The measured values followed: their window shows another picture, and the
+# copied text puts the object where the box does (g, from H) and the image
+# where the picture now shows it, inside F and virtual, where before there
+# was none.
+foto 3c_nachher.png
+"$FOTO" --ausschnitt "$AUS/3c_nachher.png" "$AUS/3c_werte_nachher.png" "$M_X" "$M_Y" "$M_WIDTH" "$M_HEIGHT"
+cmp -s "$AUS/3c_werte_vorher.png" "$AUS/3c_werte_nachher.png" && fehler "das Fenster Messwerte ist nach dem Ziehen unverändert"
+xdotool windowfocus --sync "$MWID" 2>/dev/null || true
+xdotool key --clearmodifiers alt+k
+BOX=$(timeout 10 xdotool search --sync --onlyvisible --name "^Vandrel$" 2>/dev/null | head -n 1)
+[ -n "$BOX" ] || fehler "'Kopieren' im Fenster Messwerte meldet nichts"
+xdotool windowfocus --sync "$BOX" 2>/dev/null || true
+xdotool key Return
+"$FOTO" --ablage >"$AUS/3c_messwerte.txt"
+messwert() { awk -F '\t' -v n="$1" '$1 == n { print $3; exit }' "$AUS/3c_messwerte.txt"; }
+g=$(messwert "Gegenstandsweite (von H)" | tr , .)
+x_h=$(messwert "Hauptebene H" | tr , .)
+bild_x=$(messwert "Ort des Bildes" | tr , .)
+echo "Messwerte: g = $g von H bei $x_h, Bild bei x = $bild_x ($(messwert Bild))"
+nahe "$(awk -v a="$x_h" -v b="$g" 'BEGIN { print a - b }')" "${ort/,/.}" 0.011 \
+    || fehler "Messwerte: Gegenstand bei $x_h - $g statt $ort"
+[ "$(messwert Bild)" = "virtuell, aufrecht" ] || fehler "Messwerte: das Bild ist '$(messwert Bild)'"
+read -r n _ < <(gruen_bei 3c_nachher.png "$bild_x")
+[ "$n" -gt 15 ] || fehler "kein Bild bei x = $bild_x ($n grüne Pixel)"
+read -r n0 _ < <(gruen_bei 3c_vorher.png "$bild_x")
+[ "$n0" -eq 0 ] || fehler "schon vor dem Ziehen $n0 grüne Pixel bei x = $bild_x"
+echo "das virtuelle Bild bei x = $bild_x: $n grüne Pixel, vor dem Ziehen keine"
+
+# Taken again and let go below the window: the drag ends there, at the
+# lowest height, and the pointer coming back moves nothing.
+xdotool windowfocus --sync "$WID" 2>/dev/null || true
+xdotool mousemove --sync "$(spalte "${ort/,/.}")" "$(zeile "${hoehe/,/.}")" mousedown 1
+xdotool mousemove --sync "$(spalte 50)" "$(zeile 3)"
+xdotool mousemove --sync "$(spalte 50)" $((Y + HEIGHT + 60))
+xdotool mouseup 1
+xdotool mousemove --sync "$(spalte 20)" "$(zeile 10)"
+sleep 0.5
+ort=$(box_text $((X + 592 + 16)) $((OBEN + 20 + 10)))
+hoehe=$(box_text $((X + 640 + 16)) $((OBEN + 20 + 10)))
+echo "Felder nach dem Loslassen unter dem Fenster: Ort $ort, Höhe $hoehe"
+nahe "${ort/,/.}" 50 0.5 && [ "$hoehe" = "0,1" ] || fehler "nach dem Loslassen draußen: Ort '$ort', Höhe '$hoehe'"
 
 # ---- 4. the info window from the menu, closed again with Enter
 
