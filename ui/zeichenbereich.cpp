@@ -155,9 +155,15 @@ void Zeichenbereich::keyPressEvent(QKeyEvent* ereignis)
 
 bool Zeichenbereich::eventFilter(QObject* objekt, QEvent* ereignis)
 {
-    if (ereignis->type() == QEvent::KeyPress && zieht() &&
-        static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Escape) {
-        zug_abbrechen();
+    // While a drag runs the keyboard does nothing but end it with Escape:
+    // no shortcut, no menu and no Tab, which would end a box's entry, and
+    // might show a message, in the middle of the drag.
+    const bool taste = ereignis->type() == QEvent::KeyPress || ereignis->type() == QEvent::ShortcutOverride;
+    if (taste && zieht()) {
+        if (ereignis->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Escape) {
+            zug_abbrechen();
+        }
+        ereignis->accept();
         return true;
     }
     return QWidget::eventFilter(objekt, ereignis);

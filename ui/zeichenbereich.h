@@ -29,7 +29,8 @@ protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
     void changeEvent(QEvent* ereignis) override;
     void hideEvent(QHideEvent* ereignis) override;
-    // Escape ends a drag wherever the keyboard focus is.
+    // While a drag runs: Escape ends it, wherever the keyboard focus is,
+    // and no other key acts.
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
