@@ -198,7 +198,8 @@ function kopfzeilenSetzen() {
 }
 
 // The keyboard order of the main window by TabIndex, hidden controls
-// skipped; the option pair is one stop, at its selected button.
+// skipped; the option pair is one stop, at its selected button; the
+// drawing where grafikEinreihen put it.
 function hauptReihe() {
   const reihe = [];
   for (const { def, aussen, fokus } of elemente.values()) {
