@@ -39,9 +39,11 @@ function eingabenBeobachten() {
       weiterschalten(e.shiftKey);
       return;
     }
-    // The touch keyboard's Enter ("next") moves on as Tab does; with a
-    // physical keyboard Enter in a box does nothing, as on the desktop.
-    if (e.key === 'Enter' && beruehrung() && document.activeElement.dataset.box !== undefined) {
+    // Enter in a box takes its value and moves on as Tab does, from a
+    // physical keyboard as from a touch keyboard's "next"; from the last
+    // box it goes where Tab goes.
+    if (e.key === 'Enter' && !e.ctrlKey && !e.altKey && !e.metaKey && !e.isComposing &&
+      document.activeElement.dataset.box !== undefined) {
       e.preventDefault();
       weiterschalten(false);
       return;
@@ -56,26 +58,16 @@ function eingabenBeobachten() {
   }, false);
 
   const bereich = $('bereich');
-  // The drawing and the labels take no focus: a click there leaves it where it is.
+  // The labels take no focus, nor does the drawing from a press beside
+  // what it can drag (ziehen.js): a click there leaves the focus where it is.
   bereich.addEventListener('mousedown', (e) => {
     if (!e.target.closest('input, .schalter')) {
       e.preventDefault();
       hauptAktivieren();
     }
   });
-  // The readout follows a mouse, a pen or a finger dragged over the drawing
-  // (which therefore neither scrolls nor zooms the page). A finger on the
-  // drawing also ends the entry in the box, as closing the keyboard does.
-  const grafik = $('grafik');
-  const zeigen = (e) => {
-    if (!beendet) Module._vandrel_maus(e.offsetX, e.offsetY);
-  };
-  grafik.addEventListener('pointermove', zeigen);
-  grafik.addEventListener('pointerdown', (e) => {
-    zeigen(e);
-    const aktiv = document.activeElement;
-    if (e.pointerType === 'touch' && aktiv && aktiv.dataset.box !== undefined) aktiv.blur();
-  });
+  // The pointer and the keys on the drawing: ziehen.js.
+  ziehenBeobachten();
   // A keyboard closed on a touch screen leaves the box focused on some
   // systems: the page grows back by the keyboard's height, and the entry ends.
   if (window.visualViewport) {

@@ -19,7 +19,7 @@ let hauptFokus = null;
 // The info panel's control that last had the focus.
 let infoFokus = null;
 
-const imHaupt = (el) => !!el && $('steuerung').contains(el);
+const imHaupt = (el) => !!el && ($('steuerung').contains(el) || el === $('grafik'));
 const imInfo = (el) => !!el && !!$('info') && $('info').contains(el);
 // In one of the panels beside the main window (info, measured values).
 const inTafel = (el) => imInfo(el) || imMesswerte(el);
@@ -152,6 +152,17 @@ function ordnen() {
   teile.sort((a, b) => a[0] - b[0]);
   steuerung.append(...teile.map((t) => t[1]));
   cursorZugang();
+  grafikEinreihen();
+}
+
+// The drawing takes the focus, for its arrow keys (ziehen.js): in the
+// keyboard order right after the last entry box, before the control that
+// follows that box.
+function grafikEinreihen() {
+  const letzte = Math.max(...[...elemente.values()].filter((e) => e.def.art === 'textfeld').map((e) => e.def.tab));
+  const g = $('grafik');
+  g.dataset.tab = String(letzte + 0.5);
+  g.tabIndex = letzte + 2;
 }
 
 // A heading whose caption places its words over the boxes below it by
@@ -187,7 +198,8 @@ function kopfzeilenSetzen() {
 }
 
 // The keyboard order of the main window by TabIndex, hidden controls
-// skipped; the option pair is one stop, at its selected button.
+// skipped; the option pair is one stop, at its selected button; the
+// drawing where grafikEinreihen put it.
 function hauptReihe() {
   const reihe = [];
   for (const { def, aussen, fokus } of elemente.values()) {
@@ -195,6 +207,8 @@ function hauptReihe() {
     if (fokus.type === 'radio' && !fokus.checked) continue;
     reihe.push([def.tab, fokus]);
   }
+  const g = $('grafik');
+  if (g.dataset.tab !== undefined && !g.closest('[hidden]')) reihe.push([Number(g.dataset.tab), g]);
   reihe.sort((a, b) => a[0] - b[0]);
   return reihe.map((r) => r[1]);
 }

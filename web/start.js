@@ -64,6 +64,7 @@ const Seite = {
     g.setAttribute('aria-describedby', 'grafik_text grafik_hilfe');
   },
   beschreibung,
+  zeigerform,
   abfrage,
   adresse,
   linkKopieren,

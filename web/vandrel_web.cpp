@@ -59,6 +59,8 @@ EM_JS(void, seite_titel, (const char* titel), { Seite.titel(UTF8ToString(titel))
 EM_JS(void, seite_entwurf, (int breite, int hoehe, const char* cursor_name),
       { Seite.entwurf(breite, hoehe, UTF8ToString(cursor_name)); });
 EM_JS(void, seite_beschreibung, (const char* text), { Seite.beschreibung(UTF8ToString(text)); });
+// 0 an arrow, 1 an open hand, 2 a closed hand (Zeigerform).
+EM_JS(void, seite_zeigerform, (int form), { Seite.zeigerform(form); });
 EM_JS(void, seite_adresse, (const char* abfrage), { Seite.adresse(UTF8ToString(abfrage)); });
 EM_JS(void, seite_link_kopieren, (), { Seite.linkKopieren(); });
 EM_JS(char*, seite_abfrage, (), {
@@ -217,6 +219,7 @@ public:
     // The screen's device pixel ratio, for the chart.
     void pixelverhaeltnis_setzen(double v) { pixelverhaeltnis_ = v; }
     void Grafik_Beschreibung(const std::string& text) override { seite_beschreibung(text.c_str()); }
+    void Zeigerform_setzen(Zeigerform form) override { seite_zeigerform(static_cast<int>(form)); }
     void End() override
     {
         beendet_ = true;
@@ -267,6 +270,13 @@ void adresse_melden()
     if (programm && !programm->uebernahme && !programm->ansicht.meldung_offen() && !programm->ansicht.beendet()) {
         seite_adresse(szene_als_adresse(programm->ansicht).c_str());
     }
+}
+
+// Whether the window takes the pointer and the keys: started, not ended,
+// no message box open.
+bool bereit()
+{
+    return programm && !programm->ansicht.beendet() && !programm->ansicht.meldung_offen();
 }
 
 // Takes a scene over by uebernahme (szene_uebernehmen or beispiel_waehlen,
@@ -426,7 +436,11 @@ EMSCRIPTEN_KEEPALIVE void vandrel_klick(int was)
     case 6: k.mnu_messwerte_Click(); break;
     case 7: k.cmd_messwerte_kopieren_Click(); break;
     case 8: k.frm_messwerte_Unload(); break;
-    case 9: seite_link_kopieren(); break;
+    case 9:
+        // The address of the picture as it stands, not one a step behind.
+        adresse_melden();
+        seite_link_kopieren();
+        break;
     default: break;
     }
     adresse_melden();
@@ -454,14 +468,73 @@ EMSCRIPTEN_KEEPALIVE void vandrel_link_fertig(int angekommen)
     }
 }
 
-// The pointer over the drawing, in CSS pixels of the client area.
-EMSCRIPTEN_KEEPALIVE void vandrel_maus(double x, double y)
+// The pointer over the drawing, in CSS pixels of the client area; finger
+// for a touch screen. Without a grip held it sets the readout and the
+// pointer's look; with one, it drags, and the address follows the picture.
+EMSCRIPTEN_KEEPALIVE void vandrel_zeiger_bewegen(double x, double y, int finger)
 {
     if (!programm || programm->ansicht.beendet()) {
         return;
     }
     const Rasterbild::Weltpunkt w = programm->ansicht.leinwand().welt(x, y);
-    programm->kern.Form_MouseMove(static_cast<float>(w.x), static_cast<float>(w.y));
+    programm->kern.Zeiger_bewegen(w.x, w.y, finger != 0);
+    if (programm->kern.gegriffen() != Griff::keiner) {
+        adresse_melden();
+    }
+}
+
+// Whether a press there would take hold of something: the page gives the
+// drawing the focus first, so that a box being typed in ends its entry.
+EMSCRIPTEN_KEEPALIVE int vandrel_greifbar(double x, double y, int finger)
+{
+    if (!bereit()) {
+        return 0;
+    }
+    const Rasterbild::Weltpunkt w = programm->ansicht.leinwand().welt(x, y);
+    return programm->kern.griff_bei(w.x, w.y, finger != 0) != Griff::keiner ? 1 : 0;
+}
+
+// A press on the drawing: 1 when it took hold of a grip.
+EMSCRIPTEN_KEEPALIVE int vandrel_zeiger_runter(double x, double y, int finger)
+{
+    if (!bereit()) {
+        return 0;
+    }
+    const Rasterbild::Weltpunkt w = programm->ansicht.leinwand().welt(x, y);
+    return programm->kern.Zeiger_runter(w.x, w.y, finger != 0) ? 1 : 0;
+}
+
+// The release, wherever it happens: the drag ends there.
+EMSCRIPTEN_KEEPALIVE void vandrel_zeiger_hoch()
+{
+    if (programm && !programm->ansicht.beendet()) {
+        programm->kern.Zeiger_hoch();
+        adresse_melden();
+    }
+}
+
+// Escape or a lost capture: the scene as before the press.
+EMSCRIPTEN_KEEPALIVE void vandrel_zeiger_abbrechen()
+{
+    if (programm && !programm->ansicht.beendet()) {
+        programm->kern.Zeiger_abbrechen();
+        adresse_melden();
+    }
+}
+
+static_assert(static_cast<int>(Pfeil::links) == 0 && static_cast<int>(Pfeil::runter) == 3);
+static_assert(static_cast<int>(Zeigerform::pfeil) == 0 && static_cast<int>(Zeigerform::greifend) == 2);
+
+// An arrow key on the focused drawing: 0 left, 1 right, 2 up, 3 down (Pfeil);
+// fein with Shift, linse with Alt. 1 when it moved something.
+EMSCRIPTEN_KEEPALIVE int vandrel_pfeiltaste(int pfeil, int fein, int linse)
+{
+    if (!bereit() || pfeil < 0 || pfeil > 3) {
+        return 0;
+    }
+    const bool bewegt = programm->kern.Pfeiltaste(static_cast<Pfeil>(pfeil), fein != 0, linse != 0);
+    adresse_melden();
+    return bewegt ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void vandrel_meldung_zu()

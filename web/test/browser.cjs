@@ -39,6 +39,10 @@ const FIREFOX_EINSTELLUNGEN = {
   'geo.provider.network.url': NIRGENDS,
   // The clipboard read back by the test, without a paste prompt.
   'dom.events.testing.asyncClipboard': true,
+  // The limit on address changes that a user's Firefox has (200 in ten
+  // seconds), which the driver's profile lifts.
+  'dom.navigation.navigationRateLimit.count': 200,
+  'dom.navigation.navigationRateLimit.timespan': 10,
 };
 
 // touch: Firefox emulates no touch screen over BiDi; its profile can make
@@ -58,6 +62,9 @@ async function starten(engine, { touch = false } = {}) {
   return puppeteer.launch({
     executablePath: CHROMIUM,
     headless: true,
+    // The limit on address changes that a user's Chromium has, which the
+    // driver lifts by default.
+    ignoreDefaultArgs: ['--disable-ipc-flooding-protection'],
     args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
       '--disable-sync', '--no-first-run', '--disable-features=Translate,OptimizationHints,MediaRouter'],
   });
