@@ -15,7 +15,7 @@
 // when a frame begins); and the core's redraw alone.
 
 const path = require('node:path');
-const { starten } = require(path.join(__dirname, '..', 'web', 'test', 'browser.cjs'));
+const { starten, weltAufSeite } = require(path.join(__dirname, '..', 'web', 'test', 'browser.cjs'));
 
 const [seite, anzahlText] = process.argv.slice(2);
 if (!seite) {
@@ -32,20 +32,7 @@ const perzentil = (werte, p) => {
 };
 
 async function ziehen(page) {
-  // World to page pixels, from the readout at two places.
-  const lesen = (fx, fy) => page.evaluate((fx, fy) => {
-    const g = document.getElementById('grafik');
-    const r = g.getBoundingClientRect();
-    const x = r.left + r.width * fx;
-    const y = r.top + r.height * fy;
-    g.dispatchEvent(new PointerEvent('pointermove', { clientX: x, clientY: y, pointerType: 'mouse', bubbles: true }));
-    const m = /^x = (-?\d+,\d) {5}y = (-?\d+,\d)$/.exec(document.getElementById('lbl_cursor_position').textContent);
-    return [x, y, Number(m[1].replace(',', '.')), Number(m[2].replace(',', '.'))];
-  }, fx, fy);
-  const a = await lesen(0.1, 0.3);
-  const b = await lesen(0.9, 0.9);
-  const welt = (wx, wy) => [a[0] + (wx - a[2]) * (b[0] - a[0]) / (b[2] - a[2]),
-    a[1] + (wy - a[3]) * (b[1] - a[1]) / (b[3] - a[3])];
+  const welt = await weltAufSeite(page);
 
   await page.evaluate(() => {
     const m = (window.messung = { werte: [], ereignis: null });

@@ -1,8 +1,12 @@
 'use strict';
 // Debian's browsers through puppeteer-core, never one of the driver's own:
 // Chromium over the DevTools protocol, Firefox ESR over WebDriver BiDi, each
-// with a fresh profile of its own. Shared by the page's test and the bench.
+// with a fresh profile of its own. Shared by the page's test, the bench and
+// the picture tools, with a static server and the drawing's world on the page.
 
+const fs = require('node:fs');
+const http = require('node:http');
+const path = require('node:path');
 const puppeteer = require('puppeteer-core');
 
 const CHROMIUM = '/usr/bin/chromium';
@@ -70,4 +74,38 @@ async function starten(engine, { touch = false } = {}) {
   });
 }
 
-module.exports = { starten };
+// The built page served as a phone would get it, on a free port of its own.
+async function dienen(seite) {
+  const server = http.createServer((req, res) => {
+    const name = new URL(req.url, 'http://x').pathname.replace(/\/$/, '/index.html');
+    const datei = path.join(seite, path.normalize(name));
+    if (!datei.startsWith(seite) || !fs.existsSync(datei)) {
+      res.writeHead(404).end();
+      return;
+    }
+    const typ = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.png': 'image/png' };
+    res.writeHead(200, { 'Content-Type': typ[path.extname(datei)] || 'application/octet-stream' });
+    fs.createReadStream(datei).pipe(res);
+  });
+  await new Promise((ok) => server.listen(0, '127.0.0.1', ok));
+  return server;
+}
+
+// A place of the world to page pixels over the drawing, from the readout at
+// two places, each told by a pointer move of this type made up in the page.
+async function weltAufSeite(page, zeigerart = 'mouse') {
+  const lesen = (fx, fy) => page.evaluate((fx, fy, zeigerart) => {
+    const g = document.getElementById('grafik');
+    const r = g.getBoundingClientRect();
+    const x = r.left + r.width * fx;
+    const y = r.top + r.height * fy;
+    g.dispatchEvent(new PointerEvent('pointermove', { clientX: x, clientY: y, pointerType: zeigerart, bubbles: true }));
+    const m = /^x = (-?\d+,\d) {5}y = (-?\d+,\d)$/.exec(document.getElementById('lbl_cursor_position').textContent);
+    return [x, y, Number(m[1].replace(',', '.')), Number(m[2].replace(',', '.'))];
+  }, fx, fy, zeigerart);
+  const a = await lesen(0.1, 0.3);
+  const b = await lesen(0.9, 0.9);
+  return (wx, wy) => [a[0] + (wx - a[2]) * (b[0] - a[0]) / (b[2] - a[2]), a[1] + (wy - a[3]) * (b[1] - a[1]) / (b[3] - a[3])];
+}
+
+module.exports = { starten, dienen, weltAufSeite };

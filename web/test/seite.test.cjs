@@ -17,7 +17,7 @@ const fs = require('node:fs');
 const http = require('node:http');
 const os = require('node:os');
 const path = require('node:path');
-const { starten } = require('./browser.cjs');
+const { starten, weltAufSeite } = require('./browser.cjs');
 
 const SEITE = process.env.VANDREL_SEITE;
 const DESKTOP = process.env.VANDREL_DESKTOP;
@@ -146,22 +146,6 @@ const messwertetext = (page) => page.evaluate(() => [...document.querySelectorAl
       .map((tr) => [...tr.children].map((c) => c.textContent).join('\t'))].join('\n') + '\n'))
   .join('\n'));
 
-// A place of the world to page pixels over the drawing, from the readout at
-// two places, each told by a pointer move made up in the page.
-async function weltAufSeite(page) {
-  const lesen = (fx, fy) => page.evaluate((fx, fy) => {
-    const g = document.getElementById('grafik');
-    const r = g.getBoundingClientRect();
-    const x = r.left + r.width * fx;
-    const y = r.top + r.height * fy;
-    g.dispatchEvent(new PointerEvent('pointermove', { clientX: x, clientY: y, pointerType: 'mouse', bubbles: true }));
-    const m = /^x = (-?\d+,\d) {5}y = (-?\d+,\d)$/.exec(document.getElementById('lbl_cursor_position').textContent);
-    return [x, y, Number(m[1].replace(',', '.')), Number(m[2].replace(',', '.'))];
-  }, fx, fy);
-  const a = await lesen(0.1, 0.3);
-  const b = await lesen(0.9, 0.9);
-  return (wx, wy) => [a[0] + (wx - a[2]) * (b[0] - a[0]) / (b[2] - a[2]), a[1] + (wy - a[3]) * (b[1] - a[1]) / (b[3] - a[3])];
-}
 // Once the next frame has begun: a drag's latest place has been forwarded.
 const einBild = (page) => page.evaluate(() => new Promise((ok) => requestAnimationFrame(() => ok())));
 const zahl = (text) => Number(text.replace(',', '.'));

@@ -5,10 +5,8 @@
 //
 //   node handyfoto.cjs SEITE AUS.png [SZENE]     SZENE as in the address: r1=-40&r2=-40&abbildung
 
-const http = require('node:http');
-const fs = require('node:fs');
 const path = require('node:path');
-const { starten } = require(path.join(__dirname, '..', 'test', 'browser.cjs'));
+const { starten, dienen } = require(path.join(__dirname, '..', 'test', 'browser.cjs'));
 
 const [seite, aus, szene = 'objekt-ort=10&abbildung&strahlen'] = process.argv.slice(2);
 if (!seite || !aus) {
@@ -17,19 +15,7 @@ if (!seite || !aus) {
 }
 
 (async () => {
-  // Served, as a phone would get it; a free port of its own.
-  const server = http.createServer((req, res) => {
-    const name = new URL(req.url, 'http://x').pathname.replace(/\/$/, '/index.html');
-    const datei = path.join(seite, path.normalize(name));
-    if (!datei.startsWith(seite) || !fs.existsSync(datei)) {
-      res.writeHead(404).end();
-      return;
-    }
-    const typ = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.png': 'image/png' };
-    res.writeHead(200, { 'Content-Type': typ[path.extname(datei)] || 'application/octet-stream' });
-    fs.createReadStream(datei).pipe(res);
-  });
-  await new Promise((ok) => server.listen(0, '127.0.0.1', ok));
+  const server = await dienen(seite);
   const browser = await starten('chromium');
   try {
     const page = await browser.newPage();

@@ -8,10 +8,8 @@
 //   node zugfotos.cjs SEITE SZENE X:AUS.png [X:AUS.png ...]
 //       SZENE as in the address; X the object's place in world units
 
-const http = require('node:http');
-const fs = require('node:fs');
 const path = require('node:path');
-const { starten } = require(path.join(__dirname, '..', 'test', 'browser.cjs'));
+const { starten, dienen, weltAufSeite } = require(path.join(__dirname, '..', 'test', 'browser.cjs'));
 
 const [seite, szene, ...halte] = process.argv.slice(2);
 if (!seite || !szene || halte.length === 0) {
@@ -20,38 +18,14 @@ if (!seite || !szene || halte.length === 0) {
 }
 
 (async () => {
-  const server = http.createServer((req, res) => {
-    const name = new URL(req.url, 'http://x').pathname.replace(/\/$/, '/index.html');
-    const datei = path.join(seite, path.normalize(name));
-    if (!datei.startsWith(seite) || !fs.existsSync(datei)) {
-      res.writeHead(404).end();
-      return;
-    }
-    const typ = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.png': 'image/png' };
-    res.writeHead(200, { 'Content-Type': typ[path.extname(datei)] || 'application/octet-stream' });
-    fs.createReadStream(datei).pipe(res);
-  });
-  await new Promise((ok) => server.listen(0, '127.0.0.1', ok));
+  const server = await dienen(seite);
   const browser = await starten('chromium');
   try {
     const page = await browser.newPage();
     await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 1, hasTouch: true, isMobile: true });
     await page.goto(`http://127.0.0.1:${server.address().port}/?${szene}`);
     await page.waitForSelector('html[data-bereit="1"]');
-    // World to page pixels, from the readout at two places.
-    const lesen = (fx, fy) => page.evaluate((fx, fy) => {
-      const g = document.getElementById('grafik');
-      const r = g.getBoundingClientRect();
-      const x = r.left + r.width * fx;
-      const y = r.top + r.height * fy;
-      g.dispatchEvent(new PointerEvent('pointermove', { clientX: x, clientY: y, pointerType: 'touch', bubbles: true }));
-      const m = /^x = (-?\d+,\d) {5}y = (-?\d+,\d)$/.exec(document.getElementById('lbl_cursor_position').textContent);
-      return [x, y, Number(m[1].replace(',', '.')), Number(m[2].replace(',', '.'))];
-    }, fx, fy);
-    const a = await lesen(0.1, 0.3);
-    const b = await lesen(0.9, 0.9);
-    const welt = (wx, wy) => [a[0] + (wx - a[2]) * (b[0] - a[0]) / (b[2] - a[2]),
-      a[1] + (wy - a[3]) * (b[1] - a[1]) / (b[3] - a[3])];
+    const welt = await weltAufSeite(page, 'touch');
     const [ort, hoehe] = await page.evaluate(() => ['txt_ort', 'txt_h\u00f6he']
       .map((id) => Number(document.getElementById(id).value.replace(',', '.'))));
     // From the object's boxes to the drawing's lower edge.
