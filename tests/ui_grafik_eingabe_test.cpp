@@ -207,6 +207,7 @@ TEST_F(Eingabe, TheTipFollowsTheHandUntilItIsLetGo)
     ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == f->windowHandle(); }));
     f->txt_R1_a->setFocus(Qt::MouseFocusReason);
     ASSERT_TRUE(f->txt_R1_a->hasFocus());
+    f->txt_R1_a->setText(QStringLiteral("40"));  // typed, not yet taken over
     const QImage vorher = f->bild().kopie();
 
     QWindow* fenster = f->windowHandle();
@@ -216,7 +217,10 @@ TEST_F(Eingabe, TheTipFollowsTheHandUntilItIsLetGo)
     EXPECT_EQ(f->bereich()->cursor().shape(), Qt::OpenHandCursor);
     QTest::mousePress(fenster, Qt::LeftButton, {}, im_fenster(f, 0, 10));
     EXPECT_EQ(f->bereich()->cursor().shape(), Qt::ClosedHandCursor);
-    EXPECT_TRUE(f->txt_R1_a->hasFocus());  // the press takes no focus
+    // The press on the grip takes the focus: the box's value first, as a
+    // click on another control would.
+    EXPECT_TRUE(f->bereich()->hasFocus());
+    EXPECT_EQ(Module1.R1_a, 40.0);
 
     // Five moves in one turn of the event loop: the last one is drawn.
     const int neu = f->kern().neuzeichnungen();
@@ -254,11 +258,21 @@ TEST_F(Eingabe, TheTipFollowsTheHandUntilItIsLetGo)
     QTest::mouseMove(fenster, im_fenster(f, 30, 10));
     EXPECT_EQ(Module1.obj_ort, ort);
     EXPECT_EQ(f->bereich()->cursor().shape(), Qt::ArrowCursor);
+
+    // A box's text that shows "Unfug !" ends the press in the message:
+    // nothing is taken.
+    f->txt_n1->setFocus(Qt::MouseFocusReason);
+    f->txt_n1->setText(QStringLiteral("abc"));
+    const QPoint spitze = im_fenster(f, Module1.obj_ort, Module1.obj_h);
+    QTest::mousePress(fenster, Qt::LeftButton, {}, spitze);
+    EXPECT_EQ(meldungen, QStringList{unfug});
+    EXPECT_EQ(f->kern().gegriffen(), Griff::keiner);
+    QTest::mouseRelease(fenster, Qt::LeftButton, {}, spitze);
 }
 
-// Escape puts the scene back, wherever the keyboard focus is, and no other
-// key acts during a drag; a release that went to another window puts the
-// scene back as well. Neither moves the focus.
+// Escape puts the scene back, and no other key acts during a drag; a
+// release that went to another window puts the scene back as well. Neither
+// moves the focus, which the press gave the drawing.
 TEST_F(Eingabe, EscapeOrALostReleasePutsTheSceneBack)
 {
     QTest::mouseClick(f->opt_abbildung, Qt::LeftButton);
@@ -268,15 +282,15 @@ TEST_F(Eingabe, EscapeOrALostReleasePutsTheSceneBack)
     QTest::mousePress(fenster, Qt::LeftButton, {}, im_fenster(f, 50, 0));  // the lens
     QTest::mouseMove(fenster, im_fenster(f, 70, 0));
     ASSERT_NEAR(Module1.X1_0, 70, 0.1);
-    f->txt_n1->setText(QStringLiteral("abc"));
+    ASSERT_TRUE(f->bereich()->hasFocus());
     QTest::keyClick(fenster, Qt::Key_Tab);  // no other key acts in the middle of a drag
-    EXPECT_TRUE(f->txt_n1->hasFocus());
+    EXPECT_TRUE(f->bereich()->hasFocus());
     QTest::keyClick(fenster, Qt::Key_Escape);
     EXPECT_EQ(f->kern().gegriffen(), Griff::keiner);
     EXPECT_EQ(Module1.X1_0, 50.0);
     EXPECT_EQ(f->txt_X1_0->text(), QStringLiteral("50"));
     EXPECT_EQ(f->bild().kopie(), vorher);
-    EXPECT_TRUE(f->txt_n1->hasFocus());
+    EXPECT_TRUE(f->bereich()->hasFocus());
     EXPECT_TRUE(meldungen.isEmpty());
     QTest::mouseRelease(fenster, Qt::LeftButton, {}, im_fenster(f, 70, 0));
     EXPECT_EQ(Module1.X1_0, 50.0);
@@ -313,9 +327,9 @@ TEST_F(Eingabe, AFingerReachesFartherThanTheMouse)
     EXPECT_NEAR(Module1.obj_h, 5, 0.2);
 }
 
-// The drawing takes the focus by Tab only, not by a click; with it, the
-// arrows move the object, Shift in tenths, Alt the lens, and screen
-// readers are told the new scene after each step.
+// The drawing takes the focus by Tab or a press on a grip, not by a click
+// elsewhere; with it, the arrows move the object, Shift in tenths, Alt the
+// lens, and screen readers are told the new scene after each step.
 TEST_F(Eingabe, TheArrowsMoveWhatTheFocusedDrawingShows)
 {
     QTest::mouseClick(f->opt_abbildung, Qt::LeftButton);

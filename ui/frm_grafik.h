@@ -72,6 +72,8 @@ public:
 
     BildFlaeche& bild() { return bild_; }
     Zeichenbereich* bereich() const { return bereich_; }
+    // How many message boxes the window has shown.
+    int meldungen() const { return meldungen_; }
     // Closed through the frame (or by End) and waiting to be deleted.
     bool geschlossen() const { return geschlossen_; }
     // Hands the surface the client size and the outer window size.

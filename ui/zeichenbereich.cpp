@@ -4,6 +4,7 @@
 #include "ui/frm_grafik.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -58,11 +59,19 @@ void Zeichenbereich::paintEvent(QPaintEvent*)
     // selection colour along its edge says so, on the window only, never in
     // the picture that is copied. (A style's focus frame may tint all it
     // encloses, here the whole drawing.)
-    if (hasFocus()) {
+    if (hasFocus() && per_tastatur_) {
         p.setPen(QPen(palette().color(QPalette::Highlight), 2));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
+}
+
+void Zeichenbereich::focusInEvent(QFocusEvent* ereignis)
+{
+    // Taken by a press on a grip, the focus needs no frame: the hand shows
+    // what moves.
+    per_tastatur_ = ereignis->reason() != Qt::MouseFocusReason;
+    QWidget::focusInEvent(ereignis);
 }
 
 void Zeichenbereich::resizeEvent(QResizeEvent*)
@@ -75,9 +84,20 @@ void Zeichenbereich::mousePressEvent(QMouseEvent* ereignis)
 {
     const QPointF pos = ereignis->position();
     if (ereignis->button() == Qt::LeftButton && !zieht() && childAt(pos.toPoint()) == nullptr) {
-        const QPointF welt = form_.bild().welt(pos);
         const bool finger = mit_finger(ereignis);
-        if (form_.kern().Zeiger_runter(welt.x(), welt.y(), finger)) {
+        QPointF welt = form_.bild().welt(pos);
+        const int meldungen = form_.meldungen();
+        if (!hasFocus() && form_.kern().griff_bei(welt.x(), welt.y(), finger) != Griff::keiner) {
+            // As in the page: a press on a grip gives the drawing the focus,
+            // so that a box being typed in takes its value first, as when a
+            // click on another control ends its entry. Where that shows a
+            // message the press ended in it, and nothing is taken; otherwise
+            // the grip is looked for in the picture the value may have
+            // changed (max x changes the scale).
+            setFocus(Qt::MouseFocusReason);
+            welt = form_.bild().welt(pos);
+        }
+        if (form_.meldungen() == meldungen && form_.kern().Zeiger_runter(welt.x(), welt.y(), finger)) {
             finger_ = finger;
             // The press holds the pointer: its moves and its release come
             // here wherever it goes, over a box or outside the window (the

@@ -27,6 +27,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
+    void focusInEvent(QFocusEvent* ereignis) override;
     void changeEvent(QEvent* ereignis) override;
     void hideEvent(QHideEvent* ereignis) override;
     // While a drag runs: Escape ends it, wherever the keyboard focus is,
@@ -45,4 +46,5 @@ private:
     QTimer nachzug_;
     std::optional<QPointF> offener_zug_;
     bool finger_ = false;
+    bool per_tastatur_ = false;  // the focus came by the keyboard: its frame shows
 };
