@@ -6,7 +6,7 @@
 //   node handyfoto.cjs SEITE AUS.png [SZENE]     SZENE as in the address: r1=-40&r2=-40&abbildung
 
 const path = require('node:path');
-const { starten, dienen } = require(path.join(__dirname, '..', 'test', 'browser.cjs'));
+const { starten, dienen, handyseite } = require(path.join(__dirname, '..', 'test', 'browser.cjs'));
 
 const [seite, aus, szene = 'objekt-ort=10&abbildung&strahlen'] = process.argv.slice(2);
 if (!seite || !aus) {
@@ -18,10 +18,7 @@ if (!seite || !aus) {
   const server = await dienen(seite);
   const browser = await starten('chromium');
   try {
-    const page = await browser.newPage();
-    await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 1, hasTouch: true, isMobile: true });
-    await page.goto(`http://127.0.0.1:${server.address().port}/?${szene}`);
-    await page.waitForSelector('html[data-bereit="1"]');
+    const page = await handyseite(browser, server, szene);
     // The readout shows a place, as after a finger on the drawing.
     const g = await page.$eval('#grafik', (e) => e.getBoundingClientRect().toJSON());
     await page.touchscreen.tap(g.x + g.width * 0.62, g.y + g.height * 0.55);
