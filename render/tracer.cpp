@@ -143,8 +143,6 @@ Strahlverlauf strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, do
         if (x_neu >= verlauf.ebene && xs <= verlauf.ebene && verlauf.y_ebene != verlauf.y_ebene) {
             verlauf.y_ebene = y_alt + (ys - y_alt) * (verlauf.ebene - xs) / schritt;
         }
-        verlauf.x_ende = x_neu;
-        verlauf.y_ende = ys;
 
         if (m.im_glas) {
             flaeche.PSet(xs, ys, farbe::dunkelrot);
@@ -157,6 +155,12 @@ Strahlverlauf strahl_verfolgen(Zeichenflaeche& flaeche, double x0, double y0, do
                 flaeche.PSet(xs, -ys, farbe::rot);
             }
         }
+    }
+    // Not ended on the way: the last point is one step past the march's
+    // last x, where the counter stopped.
+    if (!(m.totalreflexion || m.am_rand) && verlauf.x0 <= grenze) {
+        verlauf.x_ende = m.xs;
+        verlauf.y_ende = m.ys;
     }
     return verlauf;
 }
