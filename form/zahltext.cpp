@@ -1,5 +1,7 @@
 #include "form/zahltext.h"
 
+#include "lens/sprache.h"
+
 #include <charconv>
 #include <cerrno>
 #include <cmath>
@@ -219,7 +221,7 @@ std::string zahl_zu_text(double wert)
     std::string text = fuenfzehn_stellen(wert);
     for (char& c : text) {
         if (c == '.') {
-            c = ',';
+            c = sprache::dezimalzeichen();
         } else if (c == 'e') {
             c = 'E';
         }

@@ -1,7 +1,8 @@
 #pragma once
-// Numbers in the entry boxes and the cursor readout. The program is German:
-// the decimal separator is the comma, and a typed '.' means the same (a point
-// is never a thousands separator here), so "1.5" and "1,5" are both 1,5.
+// Numbers in the entry boxes and the cursor readout. They are written with
+// the language's decimal separator (the comma in German, the point in
+// English), and read with either: a point is never a thousands separator
+// here, nor a comma, so "1.5" and "1,5" are both 1,5 in every language.
 // Texts are UTF-8.
 
 #include "render/zahlformat.h"
@@ -23,7 +24,7 @@ std::optional<double> text_zu_radius(std::string_view text);
 // A radius for its box: "∞" for a plane surface (0), otherwise as zahl_zu_text.
 std::string radius_zu_text(double r);
 
-// 15 significant digits, trailing zeros dropped, decimal comma
+// 15 significant digits, trailing zeros dropped, the language's separator
 // ("9,63932022500211", "1,5", "30"); reads back as the same value.
 std::string zahl_zu_text(double wert);
 

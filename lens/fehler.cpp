@@ -1,5 +1,7 @@
 #include "fehler.h"
 
+#include "sprache.h"
+
 #include <cfenv>
 #include <cmath>
 
@@ -16,19 +18,19 @@ constexpr int fe_ungueltig = 0, fe_durch_null = 0, fe_ueberlauf = 0;
 const char* text(Fehlerart art)
 {
     switch (art) {
-    case Fehlerart::Ungueltig: return "Gleitkommafehler: ungültige Operation";
-    case Fehlerart::DivisionDurchNull: return "Gleitkommafehler: Division durch Null";
-    case Fehlerart::Ueberlauf: return "Gleitkommafehler: Überlauf";
-    case Fehlerart::GanzzahlUeberlauf: return "Überlauf";
-    case Fehlerart::Wurzel: return "Ungültiger Prozeduraufruf oder ungültiges Argument";
-    case Fehlerart::Zeichnen: return "Zeichenfehler";
+    case Fehlerart::Ungueltig: return N_("Gleitkommafehler: ungültige Operation");
+    case Fehlerart::DivisionDurchNull: return N_("Gleitkommafehler: Division durch Null");
+    case Fehlerart::Ueberlauf: return N_("Gleitkommafehler: Überlauf");
+    case Fehlerart::GanzzahlUeberlauf: return N_("Überlauf");
+    case Fehlerart::Wurzel: return N_("Ungültiger Prozeduraufruf oder ungültiges Argument");
+    case Fehlerart::Zeichnen: return N_("Zeichenfehler");
     }
-    return "Laufzeitfehler";
+    return N_("Laufzeitfehler");
 }
 
 }  // namespace
 
-Laufzeitfehler::Laufzeitfehler(Fehlerart art) : std::runtime_error(text(art)), art_(art) {}
+Laufzeitfehler::Laufzeitfehler(Fehlerart art) : std::runtime_error(uebersetzt(text(art))), art_(art) {}
 
 void fp_status_loeschen() noexcept
 {

@@ -1,5 +1,7 @@
 #include "zahlformat.h"
 
+#include "lens/sprache.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -18,7 +20,8 @@ std::string format_0(double wert)
 
 namespace {
 
-// Fixed decimals, rounded half away from zero, decimal comma. A value that
+// Fixed decimals, rounded half away from zero, the language's decimal
+// separator. A value that
 // rounds to zero keeps its minus sign only where the readout wants it.
 std::string festkomma(double wert, int stellen, bool minus_bei_null)
 {
@@ -42,7 +45,7 @@ std::string festkomma(double wert, int stellen, bool minus_bei_null)
         std::snprintf(puffer, sizeof puffer, "%.0f", ganz);
         text += puffer;
     }
-    text += ',';
+    text += sprache::dezimalzeichen();
     if (stellen == 2) {
         text += static_cast<char>('0' + rest / 10);
     }

@@ -7,9 +7,12 @@
 // separator, a minus sign only where the rounded value is negative.
 std::string format_0(double wert);
 
-// One decimal, rounded half away from zero, decimal comma ("12,3", "-4,0").
+// The decimal separator is the language's: the comma in German, the point in
+// English (lens/sprache.h).
+
+// One decimal, rounded half away from zero ("12,3", "-4,0").
 std::string zahl_eine_stelle(double wert);
 
-// Two decimals, rounded half away from zero, decimal comma, and "-" only
+// Two decimals, rounded half away from zero, and "-" only
 // for a value that does not round to zero ("85,69", "-0,37", "0,00").
 std::string zahl_zwei_stellen(double wert);

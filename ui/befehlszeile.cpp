@@ -2,6 +2,7 @@
 
 #include "form/grafik_kern.h"
 #include "form/zahltext.h"
+#include "lens/sprache.h"
 #include "render/rasterbild.h"
 
 #include <QCommandLineParser>
@@ -99,6 +100,38 @@ QString parserfehler(const QCommandLineParser& parser, const QStringList& argume
     return QStringLiteral("nach %1 fehlt der Wert").arg(zitat(argumente.last()));
 }
 
+// The codes of the languages there are: "de|en".
+QString sprachcodes()
+{
+    QStringList codes;
+    for (int i = 0; i < sprache::katalog::anzahl; ++i) {
+        codes << QString::fromUtf8(sprache::katalog::sprachen[i].code);
+    }
+    return codes.join(QLatin1Char('|'));
+}
+
+// --sprache counts before anything else is read, so that the help and the
+// messages about the other options are already in the language asked for.
+// Its value as written, or nothing.
+std::optional<QString> sprache_vorab(const QStringList& argumente)
+{
+    std::optional<QString> wert;
+    for (qsizetype i = 1; i < argumente.size(); ++i) {
+        const QString& a = argumente[i];
+        if (a == QLatin1String("--")) {
+            break;
+        }
+        for (const QString& name : {QStringLiteral("--sprache"), QStringLiteral("-sprache")}) {
+            if (a == name && i + 1 < argumente.size()) {
+                wert = argumente[i + 1];
+            } else if (a.startsWith(name + QLatin1Char('='))) {
+                wert = a.mid(name.size() + 1);
+            }
+        }
+    }
+    return wert;
+}
+
 }  // namespace
 
 QString versionstext()
@@ -127,7 +160,9 @@ QString hilfetext()
         }
     };
     abschnitt(QStringLiteral("Optionen:"), {{QStringLiteral("-h, --help"), QStringLiteral("diese Hilfe zeigen")},
-                                            {QStringLiteral("-v, --version"), QStringLiteral("die Version zeigen")}});
+                                            {QStringLiteral("-v, --version"), QStringLiteral("die Version zeigen")},
+                                            {QStringLiteral("    --sprache ") + sprachcodes(),
+                                             QStringLiteral("die Sprache (Vorgabe aus LANGUAGE, LC_ALL, LC_MESSAGES, LANG)")}});
     std::vector<Zeile> szene;
     for (const Szenenoption& o : szenenoptionen) {
         szene.push_back({QStringLiteral("    --%1 ZAHL").arg(QLatin1String(o.name)), QString::fromUtf8(o.beschreibung)});
@@ -158,6 +193,12 @@ QString hilfetext()
 
 Auswertung befehlszeile_auswerten(const QStringList& argumente)
 {
+    const std::optional<QString> sprachwahl = sprache_vorab(argumente);
+    // Only the language's own code: "en", not "en_GB" or "english".
+    if (sprachwahl && (!sprachcodes().split(QLatin1Char('|')).contains(*sprachwahl) ||
+                       !sprache::waehlen(sprachwahl->toStdString()))) {
+        return fehler(QStringLiteral("--sprache erwartet %1, nicht %2").arg(sprachcodes(), zitat(*sprachwahl)));
+    }
     QCommandLineParser parser;
     // Qt's own options are written with one dash ("-platform").
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -173,6 +214,7 @@ Auswertung befehlszeile_auswerten(const QStringList& argumente)
         option("bild", "DATEI"),
         option("groesse", "BREITExHOEHE"),
         option("werte"),
+        option("sprache", "SPRACHE"),
     };
     for (const Szenenoption& o : szenenoptionen) {
         optionen << option(o.name, "ZAHL");

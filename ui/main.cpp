@@ -3,12 +3,14 @@
 #include "ui/fenster.h"
 #include "ui/frm_grafik.h"
 #include "ui/symbol.h"
+#include "lens/sprache.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <vector>
 
@@ -57,6 +59,9 @@ private:
 
 int main(int argc, char** argv)
 {
+    // The language as the desktop's locale says; --sprache may change it.
+    sprache::waehlen(sprache::aus_umgebung(std::getenv("LANGUAGE"), std::getenv("LC_ALL"),
+                                           std::getenv("LC_MESSAGES"), std::getenv("LANG")));
     QStringList argumente;
     for (int i = 0; i < argc; ++i) {
         argumente << QString::fromLocal8Bit(argv[i]);
