@@ -17,16 +17,19 @@ foreach(groesse 16 32)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${groesse}x${groesse}/apps)
 endforeach()
 
-# The manual page is German; it is also the one shown without a German
-# locale. Manual page and changelog go in compressed, as Debian wants them.
-add_custom_command(OUTPUT ${PAKET_BAU}/vandrel.1.gz ${PAKET_BAU}/changelog.gz
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${PAKET_BAU}
+# The manual page in English where man looks without a German locale, and in
+# German under de. Manual pages and changelog go in compressed, as Debian
+# wants them.
+add_custom_command(OUTPUT ${PAKET_BAU}/vandrel.1.gz ${PAKET_BAU}/de/vandrel.1.gz ${PAKET_BAU}/changelog.gz
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PAKET_BAU}/de
   COMMAND ${CMAKE_COMMAND} -E copy ${PAKET_QUELLE}/vandrel.1 ${PAKET_QUELLE}/changelog ${PAKET_BAU}
-  COMMAND gzip -9nf ${PAKET_BAU}/vandrel.1 ${PAKET_BAU}/changelog
-  DEPENDS ${PAKET_QUELLE}/vandrel.1 ${PAKET_QUELLE}/changelog)
-add_custom_target(paketdateien ALL DEPENDS ${PAKET_BAU}/vandrel.1.gz ${PAKET_BAU}/changelog.gz)
+  COMMAND ${CMAKE_COMMAND} -E copy ${PAKET_QUELLE}/vandrel.de.1 ${PAKET_BAU}/de/vandrel.1
+  COMMAND gzip -9nf ${PAKET_BAU}/vandrel.1 ${PAKET_BAU}/de/vandrel.1 ${PAKET_BAU}/changelog
+  DEPENDS ${PAKET_QUELLE}/vandrel.1 ${PAKET_QUELLE}/vandrel.de.1 ${PAKET_QUELLE}/changelog)
+add_custom_target(paketdateien ALL DEPENDS ${PAKET_BAU}/vandrel.1.gz ${PAKET_BAU}/de/vandrel.1.gz
+                  ${PAKET_BAU}/changelog.gz)
 install(FILES ${PAKET_BAU}/vandrel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${PAKET_BAU}/vandrel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
+install(FILES ${PAKET_BAU}/de/vandrel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
 install(FILES ${PAKET_QUELLE}/copyright ${PAKET_BAU}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vandrel)
 install(FILES ${PAKET_QUELLE}/lintian-overrides RENAME vandrel
@@ -38,7 +41,7 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Vandrel developers <vandrel@vandrel.github.io>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "geometric optics: light refracted by a thick lens")
 # CPack puts the summary above this as the synopsis.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Vandrel is a teaching program with a German user interface. It draws one
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Vandrel is a teaching program in German and English. It draws one
 thick lens with two spherical surfaces and traces rays through it, each
 marched along the axis in small steps and refracted by Snell's law, beside
 the principal planes and focal points of the thick lens and the focal points

@@ -16,6 +16,9 @@ for datei in bin/vandrel $eintrag share/metainfo/io.github.vandrel.Vandrel.metai
              share/doc/vandrel/copyright share/doc/vandrel/changelog.gz; do
   [ -s "$ziel/$datei" ] || { echo "fehlt: $datei"; fehler=1; }
 done
+# The manual page in each language where man finds it.
+zcat "$ziel/share/man/man1/vandrel.1.gz" | grep -q '^\.SH DESCRIPTION$' || { echo "man1: keine englische Seite"; fehler=1; }
+zcat "$ziel/share/man/de/man1/vandrel.1.gz" | grep -q '^\.SH BESCHREIBUNG$' || { echo "de/man1: keine deutsche Seite"; fehler=1; }
 [ -x "$ziel/bin/vandrel" ] || { echo "bin/vandrel ist nicht ausführbar"; fehler=1; }
 grep -q '^Categories=Education;Physics;$' "$ziel/$eintrag" || { echo "Kategorien fehlen"; fehler=1; }
 grep -q '^Comment\[de\]=' "$ziel/$eintrag" || { echo "deutscher Kommentar fehlt"; fehler=1; }

@@ -19,11 +19,14 @@ appstreamcli validate --no-net "$quelle/io.github.vandrel.Vandrel.metainfo.xml" 
   || { cat "$ziel/appstream.txt"; melde "appstreamcli: Metainfo ungültig"; }
 desktop-file-validate "$quelle/io.github.vandrel.Vandrel.desktop" || melde "desktop-file-validate: Fehler"
 
-# Both renderers, warnings included: neither may say anything.
-meldungen=$(groff -ww -z -man -Tutf8 "$quelle/vandrel.1" 2>&1 || echo "groff endete mit $?")
-[ -z "$meldungen" ] || { echo "$meldungen"; melde "groff: Meldungen zur Handbuchseite"; }
-meldungen=$(mandoc -T lint "$quelle/vandrel.1" 2>&1 || echo "mandoc endete mit $?")
-[ -z "$meldungen" ] || { echo "$meldungen"; melde "mandoc: Meldungen zur Handbuchseite"; }
+# Both renderers, warnings included, on the English and the German page:
+# neither may say anything.
+for seite in vandrel.1 vandrel.de.1; do
+  meldungen=$(groff -ww -z -man -Tutf8 "$quelle/$seite" 2>&1 || echo "groff endete mit $?")
+  [ -z "$meldungen" ] || { echo "$meldungen"; melde "groff: Meldungen zur Handbuchseite $seite"; }
+  meldungen=$(mandoc -T lint "$quelle/$seite" 2>&1 || echo "mandoc endete mit $?")
+  [ -z "$meldungen" ] || { echo "$meldungen"; melde "mandoc: Meldungen zur Handbuchseite $seite"; }
+done
 
 cpack -G DEB -B "$ziel/paket" --config "$bau/CPackConfig.cmake" > "$ziel/cpack.txt" 2>&1 \
   || { cat "$ziel/cpack.txt"; melde "cpack: Paket nicht gebaut"; }

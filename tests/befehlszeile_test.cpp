@@ -3,6 +3,8 @@
 
 #include "ui/befehlszeile.h"
 
+#include "lens/sprache.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -95,6 +97,27 @@ TEST(Befehlszeile, FehlerEndenMitZweiUndDemHinweisAufDieHilfe)
         EXPECT_EQ(a.rueckgabe, 2) << fall.meldung;
         EXPECT_EQ(a.text, fehlertext(fall.meldung));
     }
+}
+
+TEST(Befehlszeile, SpracheGiltSchonFuerHilfeUndFehler)
+{
+    struct Deutsch {
+        ~Deutsch() { sprache::waehlen("de"); }
+    } danach;
+    // Read first, though written after the option it speaks about.
+    const Auswertung fehler = auswerten({QStringLiteral("--farbe"), QStringLiteral("--sprache"), QStringLiteral("en")});
+    EXPECT_EQ(fehler.text, QStringLiteral("vandrel: unknown option \u201c--farbe\u201d\nHelp: vandrel --help\n"));
+    const Auswertung zahl = auswerten({QStringLiteral("--sprache=en"), QStringLiteral("--r1=abc")});
+    // The box's name is the design table's, in English too.
+    EXPECT_TRUE(zahl.text.startsWith(QStringLiteral("vandrel: --r1: \u201cabc\u201d is not a number (box \u201cLens: ")))
+        << zahl.text.toStdString();
+    EXPECT_TRUE(zahl.text.endsWith(QStringLiteral("\u201d)\nHelp: vandrel --help\n")));
+    // The help's numbers and its example address in the language's own way.
+    const QString hilfe = auswerten({QStringLiteral("--sprache=en"), QStringLiteral("-h")}).text;
+    EXPECT_TRUE(hilfe.startsWith(QStringLiteral("Usage: vandrel"))) << hilfe.toStdString();
+    EXPECT_TRUE(hilfe.contains(QStringLiteral("index.html?r1=40&n=1.7&abbildung&strahlen&sprache=en\n")));
+    EXPECT_TRUE(hilfe.contains(QStringLiteral("--r2 inf"))) << hilfe.toStdString();
+    EXPECT_EQ(auswerten({QStringLiteral("--r2"), QStringLiteral("inf")}).aktion, Auswertung::Aktion::Weiter);
 }
 
 TEST(Befehlszeile, WerteInFesterReihenfolgeWieGeschrieben)

@@ -122,6 +122,21 @@ TEST_F(BildExport, AVirtualImageCarriesTheNotice)
                                            QStringLiteral("30")});
     EXPECT_GT(anzahl(virtuell, schwarz, hinweis), 150);
     EXPECT_EQ(anzahl(bild("r.png", {QStringLiteral("--abbildung")}), schwarz, hinweis), 0);
+
+    // In English "virtual image!": there, and shorter than the German words.
+    const QImage englisch = bild("e.png", {QStringLiteral("--sprache"), QStringLiteral("en"),
+                                           QStringLiteral("--abbildung"), QStringLiteral("--objekt-ort"),
+                                           QStringLiteral("30")});
+    EXPECT_GT(anzahl(englisch, schwarz, hinweis), 100);
+    // Where the words end: the German ones a good letter farther right.
+    const auto ende = [&](const QImage& b) {
+        int x = hinweis.right();
+        while (x > hinweis.left() && anzahl(b, schwarz, QRect(x, hinweis.top(), 1, hinweis.height())) == 0) {
+            --x;
+        }
+        return x;
+    };
+    EXPECT_LT(ende(englisch), ende(virtuell) - 5);
 }
 
 TEST_F(BildExport, AnErrorWritesNothing)
@@ -146,6 +161,12 @@ TEST_F(BildExport, ValuesAloneOrBesideThePicture)
     const Lauf virtuell = starten({werte, QStringLiteral("--abbildung"), QStringLiteral("--objekt-ort=30")});
     EXPECT_EQ(virtuell.rueckgabe, 0);
     EXPECT_TRUE(virtuell.ausgabe.contains(QStringLiteral("Abbildungsmaßstab\tβ\t1,95\nBild\t\tvirtuell, aufrecht\n")));
+
+    // In English with the decimal point, as a spreadsheet in English reads it.
+    const Lauf englisch = starten({QStringLiteral("--sprache"), QStringLiteral("en"), werte, QStringLiteral("--strahlen")});
+    EXPECT_EQ(englisch.rueckgabe, 0) << englisch.fehler.toStdString();
+    EXPECT_TRUE(englisch.ausgabe.contains(QStringLiteral("\tx_F'\t85.69\n"))) << englisch.ausgabe.toStdString();
+    EXPECT_TRUE(englisch.ausgabe.contains(QStringLiteral("\n3.00\t85.37\t-0.32\n")));
 
     // With a picture: the same values, and the picture is written.
     const Lauf beides = starten({werte, QStringLiteral("--strahlen"), QStringLiteral("--bild"), pfad("b.png")});

@@ -3,6 +3,7 @@
 #include "ui_grafik_hilfe.h"
 
 #include "ui/frm_messwerte.h"
+#include "lens/sprache.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -14,6 +15,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 
 namespace {
@@ -91,30 +94,102 @@ TEST_F(Fenster, HeadingCaptionsKeepTheirRunsOfBlanks)
     EXPECT_EQ(f->lbl_objekt->text().size(), 30);
 }
 
+// Each word of a heading inside it, clear of the others, centred over its box.
+void woerter_ueber_boxen(Spaltenkopf* kopf, QList<QLineEdit*> boxen)
+{
+    const QStringList w = kopf->woerter();
+    ASSERT_EQ(w.size(), boxen.size() + 1);
+    int ende = -1;
+    for (int i = 0; i < w.size(); ++i) {
+        const QRect r = kopf->wortrahmen(i);
+        EXPECT_GE(r.left(), 0) << w[i].toStdString();
+        EXPECT_LE(r.right(), kopf->width() - 1) << w[i].toStdString();
+        EXPECT_GT(r.left(), ende) << w[i].toStdString();  // no two words touch
+        ende = r.right();
+        if (i == 0) {
+            EXPECT_EQ(r.left(), 0);
+            continue;
+        }
+        const QLineEdit* box = boxen[i - 1];
+        const int mitte = kopf->x() + r.center().x();
+        EXPECT_GE(mitte, box->x()) << w[i].toStdString();
+        EXPECT_LE(mitte, box->x() + box->width()) << w[i].toStdString();
+    }
+}
+
 TEST_F(Fenster, EveryHeadingWordStandsOverItsBox)
 {
-    const auto pruefen = [](Spaltenkopf* kopf, QList<QLineEdit*> boxen) {
-        const QStringList w = kopf->woerter();
-        ASSERT_EQ(w.size(), boxen.size() + 1);
-        int ende = -1;
-        for (int i = 0; i < w.size(); ++i) {
-            const QRect r = kopf->wortrahmen(i);
-            EXPECT_GE(r.left(), 0) << w[i].toStdString();
-            EXPECT_LE(r.right(), kopf->width() - 1) << w[i].toStdString();
-            EXPECT_GT(r.left(), ende) << w[i].toStdString();  // no two words touch
-            ende = r.right();
-            if (i == 0) {
-                EXPECT_EQ(r.left(), 0);
-                continue;
-            }
-            const QLineEdit* box = boxen[i - 1];
-            const int mitte = kopf->x() + r.center().x();
-            EXPECT_GE(mitte, box->x()) << w[i].toStdString();
-            EXPECT_LE(mitte, box->x() + box->width()) << w[i].toStdString();
+    woerter_ueber_boxen(f->Lbl_eingabe, {f->txt_X1_0, f->txt_R1_a, f->txt_R1_b, f->txt_n1, f->txt_Nmax, f->txt_d1_plus});
+    woerter_ueber_boxen(f->lbl_objekt, {f->txt_ort, f->txt_hoehe});
+}
+
+// English for one test, German again afterwards for the tests after it.
+struct Englisch {
+    Englisch() { sprache::waehlen("en"); }
+    ~Englisch() { sprache::waehlen("de"); }
+};
+
+// Whether a check box's or option button's caption fits beside its indicator.
+bool beschriftung_passt(QAbstractButton* knopf)
+{
+    QStyleOptionButton option;
+    option.initFrom(knopf);
+    option.text = knopf->text();
+    const bool kasten = qobject_cast<QCheckBox*>(knopf) != nullptr;
+    const QRect platz = knopf->style()->subElementRect(
+        kasten ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &option, knopf);
+    return knopf->fontMetrics().horizontalAdvance(knopf->text()) <= platz.width();
+}
+
+TEST_F(Fenster, InEnglishEveryCaptionFitsAndNumbersTakeThePoint)
+{
+    // The German window fits, so the check can tell a caption too long.
+    for (QAbstractButton* k : {static_cast<QAbstractButton*>(f->chk_licht), static_cast<QAbstractButton*>(f->opt_fokus)}) {
+        EXPECT_TRUE(beschriftung_passt(k)) << k->text().toStdString();
+    }
+    Englisch englisch;
+    delete f.data();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    frm_grafik_Show();
+    f = frm_grafik_Instanz();
+    ASSERT_NE(f, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Geometric optics: refraction through spherical Vandrel"));
+    EXPECT_EQ(f->chk_licht->text(), QStringLiteral("Light rays"));
+    EXPECT_EQ(f->mnu_Datei->title(), QStringLiteral("&File"));
+    EXPECT_EQ(f->txt_n1->text(), QStringLiteral("1.5"));
+
+    // At the design sizes nothing is cut off and no two words meet.
+    Module1.obj_ort = Module1.xF1 + 5;  // a virtual image, with its notice
+    QTest::mouseClick(f->opt_abbildung, Qt::LeftButton);
+    ASSERT_TRUE(f->lbl_virtuell->isVisible());
+    for (QAbstractButton* k : {static_cast<QAbstractButton*>(f->chk_licht), static_cast<QAbstractButton*>(f->opt_fokus),
+                               static_cast<QAbstractButton*>(f->opt_abbildung)}) {
+        EXPECT_TRUE(beschriftung_passt(k)) << k->text().toStdString();
+    }
+    QTest::mouseMove(f->bereich(), QPoint(100, 300));
+    for (QLabel* l : {f->lbl_virtuell, f->lbl_cursor_position}) {
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
+    }
+    woerter_ueber_boxen(f->Lbl_eingabe, {f->txt_X1_0, f->txt_R1_a, f->txt_R1_b, f->txt_n1, f->txt_Nmax, f->txt_d1_plus});
+    woerter_ueber_boxen(f->lbl_objekt, {f->txt_ort, f->txt_hoehe});
+
+    // The readout and the measured values write the decimal point.
+    EXPECT_EQ(f->lbl_cursor_position->text(), QStringLiteral("x = 13.2     y = 2.6"));
+    QTest::mouseClick(f->opt_fokus, Qt::LeftButton);
+    f->mnu_messwerte->trigger();
+    QPointer<frm_messwerte> w = f->messwerte();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Vandrel - Measurements"));
+    EXPECT_TRUE(w->texte().contains(QStringLiteral("85.69")));
+    EXPECT_FALSE(w->texte().contains(QStringLiteral("85,69")));
+    // A number with the point stands right-aligned, as with the comma.
+    for (QLabel* l : w->findChildren<QLabel*>()) {
+        if (l->text() == QStringLiteral("85.69")) {
+            EXPECT_TRUE(l->alignment() & Qt::AlignRight);
         }
-    };
-    pruefen(f->Lbl_eingabe, {f->txt_X1_0, f->txt_R1_a, f->txt_R1_b, f->txt_n1, f->txt_Nmax, f->txt_d1_plus});
-    pruefen(f->lbl_objekt, {f->txt_ort, f->txt_hoehe});
+    }
 }
 
 TEST_F(Fenster, ControlsStandAtTheirDesignPlaces)

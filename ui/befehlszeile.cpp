@@ -4,10 +4,12 @@
 #include "form/zahltext.h"
 #include "lens/sprache.h"
 #include "render/rasterbild.h"
+#include "ui/uebersetzt.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include <cstring>
 #include <optional>
 
 #ifndef VANDREL_VERSION
@@ -26,7 +28,7 @@ const QString programm = QStringLiteral("vandrel");
 
 QString zitat(const QString& text)
 {
-    return QStringLiteral("„%1“").arg(text);
+    return uebersetzt_q("„%1“").arg(text);
 }
 
 // As the user would have written it: "-h", "--ort".
@@ -40,8 +42,7 @@ Auswertung fehler(const QString& meldung)
     Auswertung a;
     a.aktion = Auswertung::Aktion::Fehler;
     a.rueckgabe = 2;
-    a.text = programm + QStringLiteral(": ") + meldung + QStringLiteral("\nHilfe: ") + programm +
-             QStringLiteral(" --help\n");
+    a.text = uebersetzt_q("%1: %2\nHilfe: %1 --help\n").arg(programm, meldung);
     return a;
 }
 
@@ -83,7 +84,7 @@ QString parserfehler(const QCommandLineParser& parser, const QStringList& argume
                      const QStringList& flaggen)
 {
     if (!parser.unknownOptionNames().isEmpty()) {
-        return QStringLiteral("unbekannte Option %1")
+        return uebersetzt_q("unbekannte Option %1")
             .arg(zitat(wie_geschrieben(parser.unknownOptionNames().first(), argumente)));
     }
     for (const QString& name : flaggen) {
@@ -93,11 +94,11 @@ QString parserfehler(const QCommandLineParser& parser, const QStringList& argume
                 break;
             }
             if (argument.startsWith(geschrieben + QLatin1Char('='))) {
-                return QStringLiteral("%1 nimmt keinen Wert").arg(zitat(geschrieben));
+                return uebersetzt_q("%1 nimmt keinen Wert").arg(zitat(geschrieben));
             }
         }
     }
-    return QStringLiteral("nach %1 fehlt der Wert").arg(zitat(argumente.last()));
+    return uebersetzt_q("nach %1 fehlt der Wert").arg(zitat(argumente.last()));
 }
 
 // The codes of the languages there are: "de|en".
@@ -136,11 +137,10 @@ std::optional<QString> sprache_vorab(const QStringList& argumente)
 
 QString versionstext()
 {
-    return programm + QStringLiteral(" " VANDREL_VERSION "\n"
-                                     "Copyright (C) 2026 die Vandrel-Entwickler\n"
-                                     "Lizenz GPLv3+: GNU GPL Version 3 oder neuer "
-                                     "<https://gnu.org/licenses/gpl.html>\n"
-                                     "Dies ist freie Software; es gibt KEINE GARANTIE.\n");
+    return programm + QStringLiteral(" " VANDREL_VERSION "\n") +
+           uebersetzt_q("Copyright (C) 2026 die Vandrel-Entwickler\n"
+                        "Lizenz GPLv3+: GNU GPL Version 3 oder neuer <https://gnu.org/licenses/gpl.html>\n"
+                        "Dies ist freie Software; es gibt KEINE GARANTIE.\n");
 }
 
 QString hilfetext()
@@ -149,9 +149,9 @@ QString hilfetext()
         QString links, rechts;
     };
     std::vector<Zeile> zeilen;
-    QString text = QStringLiteral("Aufruf: %1 [OPTION …]\n"
-                                  "Geometrische Optik: Lichtbrechung durch eine dicke Linse mit zwei "
-                                  "Kugelflächen.\nOhne Optionen öffnet sich das Fenster.\n")
+    QString text = uebersetzt_q("Aufruf: %1 [OPTION …]\n"
+                                "Geometrische Optik: Lichtbrechung durch eine dicke Linse mit zwei "
+                                "Kugelflächen.\nOhne Optionen öffnet sich das Fenster.\n")
                        .arg(programm);
     const auto abschnitt = [&](const QString& titel, const std::vector<Zeile>& eintraege) {
         text += QStringLiteral("\n") + titel + QStringLiteral("\n");
@@ -159,35 +159,45 @@ QString hilfetext()
             text += QStringLiteral("  ") + z.links.leftJustified(28) + z.rechts + QStringLiteral("\n");
         }
     };
-    abschnitt(QStringLiteral("Optionen:"), {{QStringLiteral("-h, --help"), QStringLiteral("diese Hilfe zeigen")},
-                                            {QStringLiteral("-v, --version"), QStringLiteral("die Version zeigen")},
-                                            {QStringLiteral("    --sprache ") + sprachcodes(),
-                                             QStringLiteral("die Sprache (Vorgabe aus LANGUAGE, LC_ALL, LC_MESSAGES, LANG)")}});
+    abschnitt(uebersetzt_q("Optionen:"), {{QStringLiteral("-h, --help"), uebersetzt_q("diese Hilfe zeigen")},
+                                          {QStringLiteral("-v, --version"), uebersetzt_q("die Version zeigen")},
+                                          {QStringLiteral("    --sprache ") + sprachcodes(),
+                                           uebersetzt_q("die Sprache (Vorgabe aus LANGUAGE, LC_ALL, LC_MESSAGES, LANG)")}});
     std::vector<Zeile> szene;
     for (const Szenenoption& o : szenenoptionen) {
-        szene.push_back({QStringLiteral("    --%1 ZAHL").arg(QLatin1String(o.name)), QString::fromUtf8(o.beschreibung)});
+        szene.push_back({QStringLiteral("    ") + uebersetzt_q("--%1 ZAHL").arg(QLatin1String(o.name)),
+                         QString::fromUtf8(uebersetzt(o.beschreibung))});
     }
-    szene.push_back({QStringLiteral("    --abbildung"), QStringLiteral("Abbildung statt Fokus")});
-    szene.push_back({QStringLiteral("    --strahlen"), QStringLiteral("Lichtstrahlen einzeichnen")});
-    abschnitt(QStringLiteral("Szene (Zahlen wie in den Eingabefeldern: „1,5“ oder „1.5“):"), szene);
+    szene.push_back({QStringLiteral("    --abbildung"), uebersetzt_q("Abbildung statt Fokus")});
+    szene.push_back({QStringLiteral("    --strahlen"), uebersetzt_q("Lichtstrahlen einzeichnen")});
+    abschnitt(uebersetzt_q("Szene (Zahlen wie in den Eingabefeldern: „1,5“ oder „1.5“):"), szene);
     // The radii's sign and the plane surface are what a pupil cannot guess
     // from the option names; the ranges stay in the manual page.
-    text += QStringLiteral("\n  r 1, r 2 mit Vorzeichen wie in der Linsenmacherformel: positiv konvex, negativ konkav\n"
-                           "  (--r1 -40 oder --r1=-40), 0, ∞ oder unendlich eben (--r2 unendlich).\n"
-                           "  Dicke + ist die Dicke an der dünnsten Stelle der Linse: am Rand, wenn sie in der\n"
-                           "  Mitte dicker ist (bikonvex), sonst in der Mitte (bikonkav).\n");
-    abschnitt(QStringLiteral("Bild:"),
-              {{QStringLiteral("    --bild DATEI.png"), QStringLiteral("das Bild in DATEI.png schreiben, ohne Fenster")},
-               {QStringLiteral("    --groesse BREITExHOEHE"),
-                QStringLiteral("Größe des Bildes in Pixeln (Vorgabe %1x%2)")
+    text += uebersetzt_q("\n  r 1, r 2 mit Vorzeichen wie in der Linsenmacherformel: positiv konvex, negativ konkav\n"
+                         "  (--r1 -40 oder --r1=-40), 0, ∞ oder unendlich eben (--r2 unendlich).\n"
+                         "  Dicke + ist die Dicke an der dünnsten Stelle der Linse: am Rand, wenn sie in der\n"
+                         "  Mitte dicker ist (bikonvex), sonst in der Mitte (bikonkav).\n");
+    abschnitt(uebersetzt_q("Bild:"),
+              {{QStringLiteral("    ") + uebersetzt_q("--bild DATEI.png"),
+                uebersetzt_q("das Bild in DATEI.png schreiben, ohne Fenster")},
+               {QStringLiteral("    ") + uebersetzt_q("--groesse BREITExHOEHE"),
+                uebersetzt_q("Größe des Bildes in Pixeln (Vorgabe %1x%2)")
                     .arg(bild_standardgroesse.width())
                     .arg(bild_standardgroesse.height())}});
-    abschnitt(QStringLiteral("Messwerte:"),
+    abschnitt(uebersetzt_q("Messwerte:"),
               {{QStringLiteral("    --werte"),
-                QStringLiteral("die Messwerte der Szene als Tabelle ausgeben (Tabulatoren, Dezimalkomma), ohne Fenster")}});
-    text += QStringLiteral("\nDieselben Szenenoptionen gelten in der Adresse der Browser-Ausgabe, ohne Striche:\n"
-                           "  index.html?r1=40&n=1,7&abbildung&strahlen\n");
-    text += QStringLiteral("\nBereiche der Werte und Meldungen: man %1\n").arg(programm);
+                uebersetzt_q("die Messwerte der Szene als Tabelle ausgeben (Tabulatoren, Dezimalkomma), ohne Fenster")}});
+    // The example address is no text to translate: its number has the
+    // language's separator, and outside German it names the language.
+    QString adresse = QStringLiteral("index.html?r1=40&n=%1&abbildung&strahlen")
+                          .arg(QString::fromStdString(zahl_zu_text(1.7)));
+    if (std::strcmp(sprache::aktuell().code, sprache::katalog::sprachen[0].code) != 0) {
+        adresse += QStringLiteral("&sprache=") + QString::fromUtf8(sprache::aktuell().code);
+    }
+    text += QStringLiteral("\n") +
+            uebersetzt_q("Dieselben Szenenoptionen gelten in der Adresse der Browser-Ausgabe, ohne Striche:") +
+            QStringLiteral("\n  ") + adresse + QStringLiteral("\n");
+    text += uebersetzt_q("\nBereiche der Werte und Meldungen: man %1\n").arg(programm);
     return text;
 }
 
@@ -197,7 +207,7 @@ Auswertung befehlszeile_auswerten(const QStringList& argumente)
     // Only the language's own code: "en", not "en_GB" or "english".
     if (sprachwahl && (!sprachcodes().split(QLatin1Char('|')).contains(*sprachwahl) ||
                        !sprache::waehlen(sprachwahl->toStdString()))) {
-        return fehler(QStringLiteral("--sprache erwartet %1, nicht %2").arg(sprachcodes(), zitat(*sprachwahl)));
+        return fehler(uebersetzt_q("--sprache erwartet %1, nicht %2").arg(sprachcodes(), zitat(*sprachwahl)));
     }
     QCommandLineParser parser;
     // Qt's own options are written with one dash ("-platform").
@@ -237,7 +247,7 @@ Auswertung befehlszeile_auswerten(const QStringList& argumente)
         return fehler(parserfehler(parser, argumente, flaggen));
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return fehler(QStringLiteral("unerwartetes Argument %1").arg(zitat(parser.positionalArguments().first())));
+        return fehler(uebersetzt_q("unerwartetes Argument %1").arg(zitat(parser.positionalArguments().first())));
     }
 
     Auswertung a;
@@ -268,14 +278,14 @@ Auswertung befehlszeile_auswerten(const QStringList& argumente)
     b.werte_ausgeben = parser.isSet(QStringLiteral("werte"));
 
     if (parser.isSet(QStringLiteral("bild")) && b.bild.isEmpty()) {
-        return fehler(QStringLiteral("--bild braucht einen Dateinamen"));
+        return fehler(uebersetzt_q("--bild braucht einen Dateinamen"));
     }
     if (parser.isSet(QStringLiteral("groesse"))) {
         const QString wert = parser.value(QStringLiteral("groesse"));
         const std::optional<QSize> groesse = groesse_lesen(wert);
         if (!groesse) {
-            return fehler(QStringLiteral("--groesse erwartet BREITExHOEHE in Pixeln, je höchstens %1, "
-                                         "z. B. %2x%3, nicht %4")
+            return fehler(uebersetzt_q("--groesse erwartet BREITExHOEHE in Pixeln, je höchstens %1, "
+                                       "z. B. %2x%3, nicht %4")
                               .arg(Rasterbild::groesste_kante)
                               .arg(bild_standardgroesse.width())
                               .arg(bild_standardgroesse.height())
@@ -283,7 +293,7 @@ Auswertung befehlszeile_auswerten(const QStringList& argumente)
         }
         if (b.bild.isEmpty()) {
             // The window keeps the size the user gives it.
-            return fehler(QStringLiteral("--groesse gilt nur zusammen mit --bild"));
+            return fehler(uebersetzt_q("--groesse gilt nur zusammen mit --bild"));
         }
         b.groesse = *groesse;
     }
@@ -291,8 +301,9 @@ Auswertung befehlszeile_auswerten(const QStringList& argumente)
     // command line it is a mistake to tell before anything opens.
     for (const Szenenwert& w : b.werte) {
         if (!eingabewert(w.box, w.text.toStdString())) {
-            return fehler(QStringLiteral("%1: %2 ist keine Zahl (Feld %3)")
-                              .arg(w.option, zitat(w.text), zitat(QString::fromUtf8(entwurf::box(w.box).zugang_name))));
+            return fehler(uebersetzt_q("%1: %2 ist keine Zahl (Feld %3)")
+                              .arg(w.option, zitat(w.text),
+                                   zitat(QString::fromUtf8(uebersetzt(entwurf::box(w.box).zugang_name)))));
         }
     }
     return a;

@@ -6,6 +6,7 @@
 #include "render/messung.h"
 #include "ui/bild_flaeche.h"
 #include "ui/fenster.h"
+#include "ui/uebersetzt.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -68,7 +69,7 @@ private:
 
 QString zitat(const QString& text)
 {
-    return QStringLiteral("„%1“").arg(text);
+    return uebersetzt_q("„%1“").arg(text);
 }
 
 // Why a file cannot be opened for writing, as far as one can tell.
@@ -77,12 +78,12 @@ QString nicht_schreibbar(const QString& pfad)
     const QFileInfo datei(pfad);
     const QFileInfo ordner(datei.absolutePath());
     if (datei.isDir()) {
-        return QStringLiteral("%1 ist ein Ordner").arg(zitat(pfad));
+        return uebersetzt_q("%1 ist ein Ordner").arg(zitat(pfad));
     }
     if (!ordner.isDir()) {
-        return QStringLiteral("den Ordner %1 gibt es nicht").arg(zitat(QDir::toNativeSeparators(ordner.filePath())));
+        return uebersetzt_q("den Ordner %1 gibt es nicht").arg(zitat(QDir::toNativeSeparators(ordner.filePath())));
     }
-    return QStringLiteral("%1 l\u00e4sst sich nicht schreiben (keine Schreibrechte?)").arg(zitat(pfad));
+    return uebersetzt_q("%1 lässt sich nicht schreiben (keine Schreibrechte?)").arg(zitat(pfad));
 }
 
 // The notice is a label on the window, not part of the drawing; the
@@ -102,7 +103,7 @@ void hinweis_zeichnen(QImage& bild)
     p.fillRect(rahmen, palette.color(QPalette::Base));
     p.setFont(schrift);
     p.setPen(palette.color(QPalette::WindowText));
-    p.drawText(rahmen, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(e.text));
+    p.drawText(rahmen, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(uebersetzt(e.text)));
 }
 
 }  // namespace
@@ -121,10 +122,15 @@ Bildmass bildmass(QSize pixel)
 
 namespace {
 
+// What a failed scene leaves out: the picture file or the values.
+enum class Ziel { Bild, Werte };
+
 // Takes the command line's scene over as typed into a fresh window and
-// draws it once more. Empty when the scene was drawn; otherwise why not.
-QString szene_zeichnen(const Befehlszeile& befehl, Bildansicht& ansicht, QSize groesse, const QString& kein_bild)
+// draws it once more. Empty when the scene was drawn; otherwise why not,
+// each reason one sentence for either aim.
+QString szene_zeichnen(const Befehlszeile& befehl, Bildansicht& ansicht, QSize groesse, Ziel ziel)
 {
+    const bool bild = ziel == Ziel::Bild;
     GrafikKern kern(ansicht);
     kern.Form_Load();
     const Szenenwert* gescheitert = nullptr;
@@ -154,10 +160,12 @@ QString szene_zeichnen(const Befehlszeile& befehl, Bildansicht& ansicht, QSize g
             return false;
         });
     if (gescheitert != nullptr) {
-        return QStringLiteral("%1 %2: %3, mit diesem Wert l\u00e4sst sich die Szene nicht zeichnen (Feld %4)")
-                   .arg(gescheitert->option, gescheitert->text, zitat(QString::fromStdString(ansicht.meldung)),
-                        zitat(QString::fromUtf8(entwurf::box(gescheitert->box).zugang_name))) +
-               kein_bild;
+        return (bild ? uebersetzt_q("%1 %2: %3, mit diesem Wert lässt sich die Szene nicht zeichnen (Feld %4); "
+                                    "kein Bild geschrieben")
+                     : uebersetzt_q("%1 %2: %3, mit diesem Wert lässt sich die Szene nicht zeichnen (Feld %4); "
+                                    "keine Messwerte"))
+            .arg(gescheitert->option, gescheitert->text, zitat(QString::fromStdString(ansicht.meldung)),
+                 zitat(QString::fromUtf8(uebersetzt(entwurf::box(gescheitert->box).zugang_name))));
     }
 
     // The picture is this one redraw of the finished scene, whatever the
@@ -165,11 +173,14 @@ QString szene_zeichnen(const Befehlszeile& befehl, Bildansicht& ansicht, QSize g
     try {
         kern.Form_Resize();
     } catch (const Laufzeitfehler&) {
-        return QStringLiteral("die Szene l\u00e4sst sich mit diesen Werten nicht zeichnen") + kein_bild;
+        return bild ? uebersetzt_q("die Szene lässt sich mit diesen Werten nicht zeichnen; kein Bild geschrieben")
+                    : uebersetzt_q("die Szene lässt sich mit diesen Werten nicht zeichnen; keine Messwerte");
     }
     if (Messung.stand == Messung_t::Stand::nicht_gezeichnet) {
-        return QStringLiteral("%1x%2 Pixel sind zu klein f\u00fcr die Grafik").arg(groesse.width()).arg(groesse.height()) +
-               kein_bild;
+        return (bild ? uebersetzt_q("%1x%2 Pixel sind zu klein für die Grafik; kein Bild geschrieben")
+                     : uebersetzt_q("%1x%2 Pixel sind zu klein für die Grafik; keine Messwerte"))
+            .arg(groesse.width())
+            .arg(groesse.height());
     }
     return QString();
 }
@@ -190,7 +201,7 @@ Werte werte_ermitteln(const Befehlszeile& befehl)
     fenster_wie_bild(bild, bild_standardgroesse);
     Bildansicht ansicht(bild);
     Werte w;
-    w.meldung = szene_zeichnen(befehl, ansicht, bild_standardgroesse, QStringLiteral("; keine Messwerte"));
+    w.meldung = szene_zeichnen(befehl, ansicht, bild_standardgroesse, Ziel::Werte);
     if (w.meldung.isEmpty()) {
         w.text = messbericht().text();
     }
@@ -199,7 +210,6 @@ Werte werte_ermitteln(const Befehlszeile& befehl)
 
 QString bild_exportieren(const Befehlszeile& befehl, std::string* werte)
 {
-    const QString kein_bild = QStringLiteral("; kein Bild geschrieben");
     // Into a temporary file beside the target, renamed at the end: an error
     // on the way leaves no half-written picture, and no file at all.
     QSaveFile datei(befehl.bild);
@@ -214,7 +224,7 @@ QString bild_exportieren(const Befehlszeile& befehl, std::string* werte)
     flaeche.systemfarben_setzen(QGuiApplication::palette());
     flaeche.schrift_setzen(formular_schrift());
     Bildansicht ansicht(flaeche);
-    const QString meldung = szene_zeichnen(befehl, ansicht, befehl.groesse, kein_bild);
+    const QString meldung = szene_zeichnen(befehl, ansicht, befehl.groesse, Ziel::Bild);
     if (!meldung.isEmpty()) {
         return meldung;
     }
@@ -238,7 +248,7 @@ QString bild_exportieren(const Befehlszeile& befehl, std::string* werte)
     bild.setDotsPerMeterX(punkte_je_meter);
     bild.setDotsPerMeterY(punkte_je_meter);
     if (!bild.save(&datei, "PNG") || !datei.commit()) {
-        return QStringLiteral("%1 lie\u00df sich nicht schreiben").arg(zitat(befehl.bild));
+        return uebersetzt_q("%1 ließ sich nicht schreiben").arg(zitat(befehl.bild));
     }
     return QString();
 }

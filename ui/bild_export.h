@@ -23,7 +23,7 @@ Bildmass bildmass(QSize pixel);
 
 // Draws the command line's scene into befehl.bild. Needs the application
 // object (fonts, palette). Empty when the picture was written; otherwise the
-// reason, in German, and nothing was written: a value that shows a message
+// reason, in the language in use, and nothing was written: a value that shows a message
 // in the window, a scene the redraw fails on, a picture too small for the
 // redraw to draw anything, a file that cannot be written.
 // With werte, also the measured values of that picture, as --werte prints them.

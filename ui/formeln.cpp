@@ -1,5 +1,7 @@
 #include "ui/formeln.h"
 
+#include "ui/uebersetzt.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -238,7 +240,9 @@ QImage f_duenn()
 
 QImage f_dick()
 {
-    return setzen({QStringLiteral("f_dick"), QStringLiteral("n · r_1 · r_2"),
+    // The subscript is a word and is read, so it is in the language in use.
+    // Übersetzer: formula markup, "_" starts the subscript; keep it short.
+    return setzen({uebersetzt_q("f_dick"), QStringLiteral("n · r_1 · r_2"),
                    QStringLiteral("(n − 1) · [n · (r_1 + r_2) − (n − 1) · d]")},
                   249);
 }

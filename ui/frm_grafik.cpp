@@ -2,9 +2,11 @@
 
 #include "form/beispiele.h"
 #include "form/entwurf.h"
+#include "form/zahltext.h"
 #include "ui/fenster.h"
 #include "ui/frm_messwerte.h"
 #include "ui/symbol.h"
+#include "ui/uebersetzt.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -28,8 +30,23 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
+
+// A table text in the language in use.
+QString text_q(const char* deutsch)
+{
+    return QString::fromUtf8(uebersetzt(deutsch));
+}
+
+// A box's start text with the language's decimal separator: "1,5" is "1.5"
+// in English.
+QString starttext(const entwurf::Steuerelement& e)
+{
+    const std::optional<double> wert = text_zu_zahl(e.text);
+    return wert ? QString::fromStdString(zahl_zu_text(*wert)) : QString::fromUtf8(e.text);
+}
 
 void platzieren(QWidget* w, const entwurf::Steuerelement& e)
 {
@@ -101,7 +118,7 @@ frm_grafik::frm_grafik() : kern_(*this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frm_grafik"));
-    setWindowTitle(QString::fromUtf8(entwurf::titel));
+    setWindowTitle(text_q(entwurf::titel));
     setWindowIcon(fenster_symbol());
     setFont(formular_schrift());
 
@@ -116,7 +133,7 @@ frm_grafik::frm_grafik() : kern_(*this)
     QWidget* c = bereich_;
     const auto textfeld = [c](const char* name) {
         const entwurf::Steuerelement& e = entwurf::element(name);
-        auto* box = new QLineEdit(QString::fromUtf8(e.text), c);
+        auto* box = new QLineEdit(starttext(e), c);
         box->setObjectName(QString::fromUtf8(e.name));
         box->setCursorPosition(0);
         platzieren(box, e);
@@ -124,7 +141,7 @@ frm_grafik::frm_grafik() : kern_(*this)
     };
     const auto schalter = [c, fenster](auto* knopf, const char* name) {
         const entwurf::Steuerelement& e = entwurf::element(name);
-        knopf->setText(QString::fromUtf8(e.text));
+        knopf->setText(text_q(e.text));
         knopf->setObjectName(QString::fromUtf8(e.name));
         platzieren(knopf, e);
         hintergrund_wie_fenster(knopf, fenster);
@@ -137,7 +154,7 @@ frm_grafik::frm_grafik() : kern_(*this)
         for (QLineEdit* box : boxen) {
             spalten.append(box->x() - entwurf::pixel(e.links));
         }
-        auto* l = new Spaltenkopf(QString::fromUtf8(e.text), spalten, boxen.begin()[0]->width(), c);
+        auto* l = new Spaltenkopf(text_q(e.text), spalten, boxen.begin()[0]->width(), c);
         l->setObjectName(QString::fromUtf8(e.name));
         platzieren(l, e);
         hintergrund_wie_fenster(l, fenster);
@@ -163,7 +180,7 @@ frm_grafik::frm_grafik() : kern_(*this)
     txt_X1_0 = textfeld("txt_X1_0");
 
     const entwurf::Steuerelement& virtuell = entwurf::element("lbl_virtuell");
-    lbl_virtuell = new QLabel(QString::fromUtf8(virtuell.text), c);
+    lbl_virtuell = new QLabel(text_q(virtuell.text), c);
     lbl_virtuell->setObjectName(QString::fromUtf8(virtuell.name));
     platzieren(lbl_virtuell, virtuell);
     hintergrund_wie_fenster(lbl_virtuell, fenster);
@@ -185,12 +202,12 @@ frm_grafik::frm_grafik() : kern_(*this)
         const entwurf::Steuerelement& e = entwurf::element(w->objectName().toUtf8().constData());
         w->setVisible(e.sichtbar);
         if (*e.zugang_name != '\0') {
-            w->setAccessibleName(QString::fromUtf8(e.zugang_name));
+            w->setAccessibleName(text_q(e.zugang_name));
         }
-        w->setAccessibleDescription(QString::fromUtf8(e.zugang_beschreibung));
+        w->setAccessibleDescription(text_q(e.zugang_beschreibung));
     }
-    bereich_->setAccessibleName(QString::fromUtf8(entwurf::grafik_name));
-    bereich_->setAccessibleDescription(QString::fromUtf8(entwurf::grafik_beschreibung));
+    bereich_->setAccessibleName(text_q(entwurf::grafik_name));
+    bereich_->setAccessibleDescription(text_q(entwurf::grafik_beschreibung));
 
     // Tab order by TabIndex; labels take no focus.
     QList<std::pair<int, QWidget*>> reihe;
@@ -228,22 +245,22 @@ frm_grafik::frm_grafik() : kern_(*this)
     });
     connect(chk_licht, &QCheckBox::toggled, this, [this] { kern_.chk_licht_Click(); });
 
-    mnu_Datei = menuBar()->addMenu(QString::fromUtf8(entwurf::mnu_Datei));
+    mnu_Datei = menuBar()->addMenu(text_q(entwurf::mnu_Datei));
     mnu_Datei->setObjectName(QStringLiteral("mnu_Datei"));
-    mnu_copy = mnu_Datei->addAction(QString::fromUtf8(entwurf::mnu_copy));
+    mnu_copy = mnu_Datei->addAction(text_q(entwurf::mnu_copy));
     mnu_copy->setObjectName(QStringLiteral("mnu_copy"));
-    mnu_Ende = mnu_Datei->addAction(QString::fromUtf8(entwurf::mnu_Ende));
+    mnu_Ende = mnu_Datei->addAction(text_q(entwurf::mnu_Ende));
     mnu_Ende->setObjectName(QStringLiteral("mnu_Ende"));
-    mnu_messwerte = menuBar()->addAction(QString::fromUtf8(entwurf::mnu_messwerte));
+    mnu_messwerte = menuBar()->addAction(text_q(entwurf::mnu_messwerte));
     mnu_messwerte->setObjectName(QStringLiteral("mnu_messwerte"));
-    mnu_beispiele = menuBar()->addMenu(QString::fromUtf8(entwurf::mnu_beispiele));
+    mnu_beispiele = menuBar()->addMenu(text_q(entwurf::mnu_beispiele));
     mnu_beispiele->setObjectName(QStringLiteral("mnu_beispiele"));
     for (int i = 0; i < beispiel_anzahl; ++i) {
-        QAction* punkt = mnu_beispiele->addAction(QString::fromUtf8(beispiele[i].titel));
+        QAction* punkt = mnu_beispiele->addAction(text_q(beispiele[i].titel));
         punkt->setObjectName(QStringLiteral("mnu_beispiel_%1").arg(i + 1));
         connect(punkt, &QAction::triggered, this, [this, i] { beispiel_waehlen(i); });
     }
-    mnu_info = menuBar()->addAction(QString::fromUtf8(entwurf::mnu_info));
+    mnu_info = menuBar()->addAction(text_q(entwurf::mnu_info));
     mnu_info->setObjectName(QStringLiteral("mnu_info"));
     connect(mnu_copy, &QAction::triggered, this, [this] { kern_.mnu_copy_Click(); });
     connect(mnu_Ende, &QAction::triggered, this, [this] { kern_.mnu_Ende_Click(); });
@@ -558,7 +575,7 @@ void frm_grafik::Grafik_Beschreibung(const std::string& text)
 {
     // What the drawing shows now, then what it is at all, as the page says it.
     bereich_->setAccessibleDescription(QString::fromStdString(text) + QLatin1Char(' ') +
-                                       QString::fromUtf8(entwurf::grafik_beschreibung));
+                                       text_q(entwurf::grafik_beschreibung));
 }
 
 void frm_grafik::Zeigerform_setzen(Zeigerform form)

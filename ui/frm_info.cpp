@@ -3,6 +3,7 @@
 #include "form/entwurf.h"
 #include "ui/fenster.h"
 #include "ui/formeln.h"
+#include "ui/uebersetzt.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -65,11 +66,13 @@ Bildfeld::Bildfeld(QWidget* parent) : QLabel(parent)
     setFocusPolicy(Qt::TabFocus);
 }
 
-const QString frm_info::versionszeile = QStringLiteral("Vandrel.exe    -   Ver 1.0")
-                                        + QString(42, u' ')
-                                        + QStringLiteral("Lehrmittel-Werkstatt Vandrel  02.2007");
+namespace {
 
-const QString frm_info::legende = QStringLiteral(
+// The page's texts as designed, in German; the window shows them in the
+// language in use.
+const char* const werkstatt = N_("Lehrmittel-Werkstatt Vandrel  02.2007");
+
+const char* const legende_de = N_(
     "r1 Krümmungsradius links,\n"
     "r2 Krümmungsradius rechts,\n"
     "d Dicke der Linse auf opt. Achse,\n"
@@ -77,21 +80,35 @@ const QString frm_info::legende = QStringLiteral(
 
 // The radii carry the sign of the lensmaker's formula; beside the legend,
 // where the page has room.
-const QString frm_info::vorzeichen = QStringLiteral(
+const char* const vorzeichen_de = N_(
     "r > 0: konvex, r < 0: konkav,\n"
     "r = ∞: eben\n"
     "(Eingabe 0, ∞ oder unendlich)");
 
-const QString frm_info::literatur_2 = QStringLiteral(
+const char* const literatur_2_de = N_(
     "[2]  Autorengruppe: Grundkurs Physik, Teil Optik, Lernmittelverlag, Halle 1995");
 
-const QString frm_info::literatur_3 = QStringLiteral(
+const char* const literatur_3_de = N_(
     "[3]  Redaktionskollektiv: Handbuch Physik und Technik, Lernmittelverlag, Dresden 1994");
+
+// The blanks place the credit at the right of the line.
+QString versionszeile_mit(const QString& credit)
+{
+    return QStringLiteral("Vandrel.exe    -   Ver 1.0") + QString(42, u' ') + credit;
+}
+
+}  // namespace
+
+const QString frm_info::versionszeile = versionszeile_mit(QString::fromUtf8(werkstatt));
+const QString frm_info::legende = QString::fromUtf8(legende_de);
+const QString frm_info::vorzeichen = QString::fromUtf8(vorzeichen_de);
+const QString frm_info::literatur_2 = QString::fromUtf8(literatur_2_de);
+const QString frm_info::literatur_3 = QString::fromUtf8(literatur_3_de);
 
 frm_info::frm_info() : QWidget(nullptr)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Vandrel - Info"));
+    setWindowTitle(uebersetzt_q("Vandrel - Info"));
     // Fixed frame with a close button only: the page has one fixed layout.
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -99,43 +116,43 @@ frm_info::frm_info() : QWidget(nullptr)
     setAutoFillBackground(true);
     setFont(formular_schrift());
 
-    Label3 = beschriftung(this, versionszeile, true);
+    Label3 = beschriftung(this, versionszeile_mit(uebersetzt_q(werkstatt)), true);
     Label3->setWordWrap(false);  // one line: the blanks place the credit at the right
-    Label1 = beschriftung(this, QStringLiteral("Geometrische Optik: Lichtbrechung durch sphärische Vandrel"));
-    Label2 = beschriftung(this, QStringLiteral("Die numerische Berechnung der Lichtbrechung erfolgt durch lokale "
-                                               "Anwendung des Brechungsgesetzes nach Snellius."));
-    Label9 = beschriftung(this, QStringLiteral("Für die Berechnungen wurde verwendet:"));
+    Label1 = beschriftung(this, uebersetzt_q("Geometrische Optik: Lichtbrechung durch sphärische Vandrel"));
+    Label2 = beschriftung(this, uebersetzt_q("Die numerische Berechnung der Lichtbrechung erfolgt durch lokale "
+                                             "Anwendung des Brechungsgesetzes nach Snellius."));
+    Label9 = beschriftung(this, uebersetzt_q("Für die Berechnungen wurde verwendet:"));
 
     Picture2 = new Bildfeld(this);
     Picture2->setPixmap(QPixmap::fromImage(formeln::f_duenn()));
-    Picture2->setAccessibleName(QStringLiteral("Formel der dünnen Linse"));
-    Picture2->setAccessibleDescription(QStringLiteral("f = r1 mal r2 durch ((n minus 1) mal (r1 plus r2))"));
-    Label7 = beschriftung(this, QStringLiteral("Brennweite dünne Linse nach Linsenmacherformel: ²"));
-    Label12 = beschriftung(this, QStringLiteral("( F  in Grafik schwarz )"));
+    Picture2->setAccessibleName(uebersetzt_q("Formel der dünnen Linse"));
+    Picture2->setAccessibleDescription(uebersetzt_q("f = r1 mal r2 durch ((n minus 1) mal (r1 plus r2))"));
+    Label7 = beschriftung(this, uebersetzt_q("Brennweite dünne Linse nach Linsenmacherformel: ²"));
+    Label12 = beschriftung(this, uebersetzt_q("( F  in Grafik schwarz )"));
 
     Picture1 = new Bildfeld(this);
     Picture1->setPixmap(QPixmap::fromImage(formeln::f_dick()));
-    Picture1->setAccessibleName(QStringLiteral("Formel der dicken Linse"));
-    Picture1->setAccessibleDescription(QStringLiteral("f dick = n mal r1 mal r2 durch ((n minus 1) mal [n mal (r1 plus r2) minus (n minus 1) mal d])"));
-    Label4 = beschriftung(this, QStringLiteral("Brennweite dicke Linse: ³"));
-    Label13 = beschriftung(this, QStringLiteral("( F  in Grafik blau )"));
+    Picture1->setAccessibleName(uebersetzt_q("Formel der dicken Linse"));
+    Picture1->setAccessibleDescription(uebersetzt_q("f dick = n mal r1 mal r2 durch ((n minus 1) mal [n mal (r1 plus r2) minus (n minus 1) mal d])"));
+    Label4 = beschriftung(this, uebersetzt_q("Brennweite dicke Linse: ³"));
+    Label13 = beschriftung(this, uebersetzt_q("( F  in Grafik blau )"));
 
     Picture3 = new Bildfeld(this);
     Picture3->setPixmap(QPixmap::fromImage(formeln::sh_links()));
-    Picture3->setAccessibleName(QStringLiteral("Formel des Abstands SH"));
-    Picture3->setAccessibleDescription(QStringLiteral("SH = r1 mal d durch (n mal (r1 plus r2) minus (n minus 1) mal d)"));
-    Label5 = beschriftung(this, QStringLiteral("Abstand Hauptebene links zu Scheitel links: ³"));
+    Picture3->setAccessibleName(uebersetzt_q("Formel des Abstands SH"));
+    Picture3->setAccessibleDescription(uebersetzt_q("SH = r1 mal d durch (n mal (r1 plus r2) minus (n minus 1) mal d)"));
+    Label5 = beschriftung(this, uebersetzt_q("Abstand Hauptebene links zu Scheitel links: ³"));
 
     Picture4 = new Bildfeld(this);
     Picture4->setPixmap(QPixmap::fromImage(formeln::sh_rechts()));
-    Picture4->setAccessibleName(QStringLiteral("Formel des Abstands S'H'"));
-    Picture4->setAccessibleDescription(QStringLiteral("S'H' = r2 mal d durch (n mal (r1 plus r2) minus (n minus 1) mal d)"));
-    Label6 = beschriftung(this, QStringLiteral("Abstand Hauptebene rechts zu Scheitel rechts: ³"));
+    Picture4->setAccessibleName(uebersetzt_q("Formel des Abstands S'H'"));
+    Picture4->setAccessibleDescription(uebersetzt_q("S'H' = r2 mal d durch (n mal (r1 plus r2) minus (n minus 1) mal d)"));
+    Label6 = beschriftung(this, uebersetzt_q("Abstand Hauptebene rechts zu Scheitel rechts: ³"));
 
-    Label8 = beschriftung(this, legende);
-    Label14 = beschriftung(this, vorzeichen);
-    Label10 = beschriftung(this, literatur_2);
-    Label11 = beschriftung(this, literatur_3);
+    Label8 = beschriftung(this, uebersetzt_q(legende_de));
+    Label14 = beschriftung(this, uebersetzt_q(vorzeichen_de));
+    Label10 = beschriftung(this, uebersetzt_q(literatur_2_de));
+    Label11 = beschriftung(this, uebersetzt_q(literatur_3_de));
 
     cmd_ok = new QPushButton(QStringLiteral("OK"), this);
     {
@@ -144,7 +161,7 @@ frm_info::frm_info() : QWidget(nullptr)
         cmd_ok->setFont(f);
     }
     // A plain window gives a button no Enter key of its own; the space bar works anyway.
-    cmd_ok->setAccessibleDescription(QStringLiteral("Schließt das Info-Fenster"));
+    cmd_ok->setAccessibleDescription(uebersetzt_q("Schließt das Info-Fenster"));
     cmd_ok->setAutoDefault(true);
     cmd_ok->setDefault(true);
     connect(cmd_ok, &QPushButton::clicked, this, &frm_info::cmd_ok_Click);

@@ -1,6 +1,7 @@
 #include "ui/frm_messwerte.h"
 
 #include "ui/fenster.h"
+#include "ui/uebersetzt.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -17,7 +18,8 @@ namespace {
 
 bool ist_zahl(const QString& text)
 {
-    static const QRegularExpression zahl(QStringLiteral("^-?\\d+,\\d+$"));
+    // With either language's decimal separator.
+    static const QRegularExpression zahl(QStringLiteral("^-?\\d+[,.]\\d+$"));
     return zahl.match(text).hasMatch();
 }
 
@@ -31,10 +33,10 @@ Kennlinienbild::Kennlinienbild(QWidget* eltern) : QWidget(eltern)
     setFixedSize(kennlinie_breite, kennlinie_hoehe);
     bild_.systemfarben_setzen(palette());
     bild_.schrift_setzen(formular_schrift());
-    setAccessibleName(QStringLiteral("Achsenschnitte über der Starthöhe"));
+    setAccessibleName(uebersetzt_q("Achsenschnitte über der Starthöhe"));
     setAccessibleDescription(
-        QStringLiteral("Für jeden Strahl des Bündels die Stelle x, an der er die Achse schneidet, über seiner "
-                       "Starthöhe y0; die senkrechte Linie ist F' der dicken Linse."));
+        uebersetzt_q("Für jeden Strahl des Bündels die Stelle x, an der er die Achse schneidet, über seiner "
+                     "Starthöhe y0; die senkrechte Linie ist F' der dicken Linse."));
 }
 
 QSize Kennlinienbild::sizeHint() const
@@ -73,7 +75,7 @@ frm_messwerte::frm_messwerte(QWidget* hauptfenster, std::function<void()> kopier
     // Above its main window, whose values it shows, and gone with it.
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frm_messwerte"));
-    setWindowTitle(QStringLiteral("Vandrel - Messwerte"));
+    setWindowTitle(uebersetzt_q("Vandrel - Messwerte"));
     setFont(formular_schrift());
 
     auto* aussen = new QVBoxLayout(this);
@@ -103,10 +105,10 @@ frm_messwerte::frm_messwerte(QWidget* hauptfenster, std::function<void()> kopier
 
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch(1);
-    cmd_kopieren = new QPushButton(QStringLiteral("&Kopieren"), this);
-    cmd_kopieren->setAccessibleDescription(QStringLiteral("Legt die Messwerte als Tabelle in die Zwischenablage"));
+    cmd_kopieren = new QPushButton(uebersetzt_q("&Kopieren"), this);
+    cmd_kopieren->setAccessibleDescription(uebersetzt_q("Legt die Messwerte als Tabelle in die Zwischenablage"));
     cmd_ok = new QPushButton(QStringLiteral("OK"), this);
-    cmd_ok->setAccessibleDescription(QStringLiteral("Schließt das Fenster Messwerte"));
+    cmd_ok->setAccessibleDescription(uebersetzt_q("Schließt das Fenster Messwerte"));
     cmd_ok->setAutoDefault(true);
     cmd_ok->setDefault(true);
     knoepfe->addWidget(cmd_kopieren);
