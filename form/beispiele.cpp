@@ -1,6 +1,7 @@
 #include "form/beispiele.h"
 
 #include "form/grafik_kern.h"
+#include "lens/sprache.h"
 
 // Each at the start frame (max x = 150), checked with --werte and --bild:
 // - the converging lens r = 30 (f = 32,8) with the object beyond 2f: a
@@ -18,14 +19,14 @@
 // - r = 35: the outer rays cross the axis up to 22 before F', with no ray
 //   lost to total reflection.
 const Beispiel beispiele[beispiel_anzahl] = {
-    {"&Sammellinse mit reellem Bild", "r1=30&r2=30&ort=60&objekt-hoehe=6&abbildung&strahlen"},
-    {"&Lupe", "r1=30&r2=30&ort=60&objekt-ort=38&objekt-hoehe=5&abbildung"},
-    {"&Zerstreuungslinse", "r1=-40&r2=-40&ort=60&abbildung&strahlen"},
-    {"&Plankonvexlinse", "r1=30&r2=unendlich&strahlen"},
-    {"&Meniskus", "r1=22&r2=-40&dicke=2&ort=40&strahlen"},
-    {"&dicke Linse", "r1=25&r2=25&dicke=31&strahlen"},
-    {"&Totalreflexion", "r1=25&r2=25&n=2&strahlen"},
-    {"sph\u00e4rische &Aberration", "r1=35&r2=35&strahlen"},
+    {N_("&Sammellinse mit reellem Bild"), "r1=30&r2=30&ort=60&objekt-hoehe=6&abbildung&strahlen"},
+    {N_("&Lupe"), "r1=30&r2=30&ort=60&objekt-ort=38&objekt-hoehe=5&abbildung"},
+    {N_("&Zerstreuungslinse"), "r1=-40&r2=-40&ort=60&abbildung&strahlen"},
+    {N_("&Plankonvexlinse"), "r1=30&r2=unendlich&strahlen"},
+    {N_("&Meniskus"), "r1=22&r2=-40&dicke=2&ort=40&strahlen"},
+    {N_("&dicke Linse"), "r1=25&r2=25&dicke=31&strahlen"},
+    {N_("&Totalreflexion"), "r1=25&r2=25&n=2&strahlen"},
+    {N_("sph\u00e4rische &Aberration"), "r1=35&r2=35&strahlen"},
 };
 
 void beispiel_waehlen(const Beispiel& beispiel, Ansicht& ansicht, GrafikKern& kern, const Szenenschalter& schalter,

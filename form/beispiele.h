@@ -12,7 +12,7 @@
 class GrafikKern;
 
 struct Beispiel {
-    const char* titel;  // the menu item; "&" marks the access key
+    const char* titel;  // the menu item, German, shown through uebersetzt(); "&" marks the access key
     const char* szene;  // "r1=-40&r2=-40&abbildung&strahlen"
 };
 

@@ -3,12 +3,19 @@
 // control with its caption or start text, place and size in twips, tab
 // index and visibility at start. Each front end builds its window from this
 // one table.
+//
+// Its texts are German, marked with N_: a front end shows each through
+// uebersetzt(), in the language in use, and a box's start text through
+// starttext(), with the language's decimal separator.
 
 #include "ansicht.h"
+#include "lens/sprache.h"
+
+#include <string>
 
 namespace entwurf {
 
-inline constexpr const char* titel = "Geometrische Optik: Lichtbrechung durch sph\u00e4rische Vandrel";
+inline constexpr const char* titel = N_("Geometrische Optik: Lichtbrechung durch sph\u00e4rische Vandrel");
 inline constexpr int client_breite = 13950;  // twips, 930 pixels
 inline constexpr int client_hoehe = 8550;    // twips, 570 pixels
 
@@ -39,6 +46,9 @@ extern const Steuerelement steuerelemente[anzahl];
 // The entry box of a handler, and the other controls by name.
 const Steuerelement& box(Box b);
 const Steuerelement& element(const char* name);
+// A box's start text as the language writes it: "1,5" in German, "1.5" in English.
+std::string starttext(const Steuerelement& e);
+std::string starttext(Box b);
 
 // The option button selected at start: the focus mode.
 inline constexpr const char* start_modus = "opt_fokus";
@@ -46,25 +56,26 @@ inline constexpr const char* start_modus = "opt_fokus";
 // The drawing, for screen readers. It takes the focus after the object's
 // boxes and before the check box, and its arrow keys move the object, or
 // the lens (GrafikKern::Pfeiltaste).
-inline constexpr const char* grafik_name = "Zeichnung: Pfeiltasten verschieben den Gegenstand, Alt+Pfeiltasten die Linse";
+inline constexpr const char* grafik_name =
+    N_("Zeichnung: Pfeiltasten verschieben den Gegenstand, Alt+Pfeiltasten die Linse");
 inline constexpr const char* grafik_beschreibung =
-    "Die Linse mit den Hauptebenen H und H', den Brennpunkten F und F' der dicken Linse (blau) und der "
-    "d\u00fcnnen Linse (schwarz) und, je nach Modus, den Lichtstrahlen oder Gegenstand und Bild. Die Position "
-    "des Mauszeigers in der Grafik steht im Feld Cursorposition.";
+    N_("Die Linse mit den Hauptebenen H und H', den Brennpunkten F und F' der dicken Linse (blau) und der "
+       "d\u00fcnnen Linse (schwarz) und, je nach Modus, den Lichtstrahlen oder Gegenstand und Bild. Die Position "
+       "des Mauszeigers in der Grafik steht im Feld Cursorposition.");
 
 // The cursor readout for screen readers on the page, where a label needs a
 // name of its own besides its text (the desktop's readout is named by it).
-inline constexpr const char* cursor_name = "Cursorposition";
+inline constexpr const char* cursor_name = N_("Cursorposition");
 
 // The menu: "&" marks the access key.
-inline constexpr const char* mnu_Datei = "&Datei";
-inline constexpr const char* mnu_copy = "&Kopieren";
+inline constexpr const char* mnu_Datei = N_("&Datei");
+inline constexpr const char* mnu_copy = N_("&Kopieren");
 // The browser page's only: puts its address, which holds the scene, on the clipboard.
-inline constexpr const char* mnu_link = "&Link kopieren";
-inline constexpr const char* mnu_Ende = "&Ende";
-inline constexpr const char* mnu_messwerte = "&Messwerte";
+inline constexpr const char* mnu_link = N_("&Link kopieren");
+inline constexpr const char* mnu_Ende = N_("&Ende");
+inline constexpr const char* mnu_messwerte = N_("&Messwerte");
 // Its items are the examples' captions (form/beispiele.h).
-inline constexpr const char* mnu_beispiele = "&Beispiele";
-inline constexpr const char* mnu_info = "&Info";
+inline constexpr const char* mnu_beispiele = N_("&Beispiele");
+inline constexpr const char* mnu_info = N_("&Info");
 
 }  // namespace entwurf

@@ -5,6 +5,7 @@
 #include "form/messwerte.h"
 #include "form/zahltext.h"
 #include "lens/module1.h"
+#include "lens/sprache.h"
 #include "render/szene.h"
 
 #include <cmath>
@@ -12,13 +13,14 @@
 
 namespace {
 
-const std::string unfug = "Unfug !";
-const std::string kopiert = "Grafik in Zwischenablage";
-const std::string nicht_kopiert = "Grafik konnte nicht in die Zwischenablage gelegt werden";
-const std::string werte_kopiert = "Messwerte in Zwischenablage";
-const std::string werte_nicht_kopiert = "Messwerte konnten nicht in die Zwischenablage gelegt werden";
-const std::string link_in_ablage = "Link in Zwischenablage";
-const std::string link_nicht_in_ablage = "Link konnte nicht in die Zwischenablage gelegt werden";
+// The messages, shown in the language in use.
+constexpr const char* unfug = N_("Unfug !");
+constexpr const char* kopiert = N_("Grafik in Zwischenablage");
+constexpr const char* nicht_kopiert = N_("Grafik konnte nicht in die Zwischenablage gelegt werden");
+constexpr const char* werte_kopiert = N_("Messwerte in Zwischenablage");
+constexpr const char* werte_nicht_kopiert = N_("Messwerte konnten nicht in die Zwischenablage gelegt werden");
+constexpr const char* link_in_ablage = N_("Link in Zwischenablage");
+constexpr const char* link_nicht_in_ablage = N_("Link konnte nicht in die Zwischenablage gelegt werden");
 
 // A redraw error where nobody can handle it: ends silently, the picture keeps
 // what was drawn, the program goes on.
@@ -49,7 +51,7 @@ void GrafikKern::neu_beginnen()
 {
     for (int i = 0; i < box_anzahl; ++i) {
         const Box box = static_cast<Box>(i);
-        ansicht_.Text_setzen(box, entwurf::box(box).text);
+        ansicht_.Text_setzen(box, entwurf::starttext(box));
     }
     startwerte_setzen();
     // Form_Load leaves the object where it was (a window opened again
@@ -120,7 +122,7 @@ void GrafikKern::eingabe(Box box, Schritte schritte, Fehlerpfad fehlerpfad)
         fehler = true;
     }
     if (fehler) {
-        ansicht_.MsgBox(unfug, fehlerpfad);
+        ansicht_.MsgBox(uebersetzt(unfug), fehlerpfad);
     }
 }
 
@@ -314,7 +316,9 @@ void GrafikKern::chk_licht_Click()
 void GrafikKern::mnu_copy_Click()
 {
     // A failed copy never claims success.
-    ansicht_.Clipboard_Bild([this](bool angekommen) { ansicht_.MsgBox(angekommen ? kopiert : nicht_kopiert, {}); });
+    ansicht_.Clipboard_Bild([this](bool angekommen) {
+        ansicht_.MsgBox(uebersetzt(angekommen ? kopiert : nicht_kopiert), {});
+    });
 }
 
 void GrafikKern::mnu_Ende_Click()
@@ -343,11 +347,11 @@ void GrafikKern::frm_messwerte_Unload()
 void GrafikKern::cmd_messwerte_kopieren_Click()
 {
     ansicht_.Clipboard_Text(messbericht().text(), [this](bool angekommen) {
-        ansicht_.MsgBox(angekommen ? werte_kopiert : werte_nicht_kopiert, {});
+        ansicht_.MsgBox(uebersetzt(angekommen ? werte_kopiert : werte_nicht_kopiert), {});
     });
 }
 
 void GrafikKern::link_kopiert(bool angekommen)
 {
-    ansicht_.MsgBox(angekommen ? link_in_ablage : link_nicht_in_ablage, {});
+    ansicht_.MsgBox(uebersetzt(angekommen ? link_in_ablage : link_nicht_in_ablage), {});
 }

@@ -3,6 +3,7 @@
 #include "form/zahltext.h"
 
 #include "lens/flaeche.h"
+#include "lens/sprache.h"
 #include "render/messung.h"
 
 #include <utility>
@@ -11,7 +12,11 @@ namespace {
 
 using Zeile = std::vector<Messzelle>;
 
-const std::vector<std::string> kopf_werte = {"Größe", "Zeichen", "Wert"};
+// The headings of a group of values, in the language in use.
+std::vector<std::string> kopf_werte()
+{
+    return {uebersetzt("Größe"), uebersetzt("Zeichen"), uebersetzt("Wert")};
+}
 
 Messzelle zahl(double w)
 {
@@ -26,7 +31,7 @@ Messzelle text(std::string t)
 // A value that can be infinite (the image of an object at F).
 Messzelle zahl_oder_unendlich(double w)
 {
-    return std::isfinite(w) ? zahl(w) : text("unendlich");
+    return std::isfinite(w) ? zahl(w) : text(uebersetzt("unendlich"));
 }
 
 // A value that an afocal lens or a plane surface does not have (NaN), or
@@ -65,9 +70,11 @@ std::vector<Zeile> zeilen(Zeilen&&... z)
     return v;
 }
 
+// A row: its name (marked with N_, shown in the language in use), its sign
+// (a letter as in the drawing, the same in every language) and its value.
 Zeile wert(const char* name, const char* zeichen, Messzelle w)
 {
-    return zeile(text(name), text(zeichen), std::move(w));
+    return zeile(text(uebersetzt(name)), text(zeichen), std::move(w));
 }
 
 Zeile wert(const char* name, const char* zeichen, double w)
@@ -77,15 +84,15 @@ Zeile wert(const char* name, const char* zeichen, double w)
 
 Messgruppe linse(const Module1_t& m)
 {
-    return {"Linse",
-            kopf_werte,
-            zeilen(wert("Form", "", text(linsenform(m.R1_a, m.R1_b))),
-                   wert("Krümmungsradius links", "r1", radius(m.R1_a)),
-                   wert("Krümmungsradius rechts", "r2", radius(m.R1_b)), wert("Brechzahl", "n", m.n1),
-                   wert("Mittendicke", "d", m.d1), wert("Randdicke", "d_R", m.d_rand),
-                   wert("Scheitel links", "x_S1", m.S1), wert("Scheitel rechts", "x_S2", m.S2),
-                   wert("Mittelpunkt der linken Kugelfläche", "x_M1", zahl_oder_keine(m.M1)),
-                   wert("Mittelpunkt der rechten Kugelfläche", "x_M2", zahl_oder_keine(m.M2)))};
+    return {uebersetzt("Linse"),
+            kopf_werte(),
+            zeilen(wert(N_("Form"), "", text(linsenform(m.R1_a, m.R1_b))),
+                   wert(N_("Krümmungsradius links"), "r1", radius(m.R1_a)),
+                   wert(N_("Krümmungsradius rechts"), "r2", radius(m.R1_b)), wert(N_("Brechzahl"), "n", m.n1),
+                   wert(N_("Mittendicke"), "d", m.d1), wert(N_("Randdicke"), "d_R", m.d_rand),
+                   wert(N_("Scheitel links"), "x_S1", m.S1), wert(N_("Scheitel rechts"), "x_S2", m.S2),
+                   wert(N_("Mittelpunkt der linken Kugelfläche"), "x_M1", zahl_oder_keine(m.M1)),
+                   wert(N_("Mittelpunkt der rechten Kugelfläche"), "x_M2", zahl_oder_keine(m.M2)))};
 }
 
 Messgruppe dicke_linse(const Module1_t& m)
@@ -93,73 +100,80 @@ Messgruppe dicke_linse(const Module1_t& m)
     // F' stands one focal length behind H'; an afocal lens has neither.
     const bool afokal = std::isnan(m.xH2);
     const double f = afokal ? INFINITY : m.xF2 - m.xH2;
-    const char* wirkung = afokal ? "afokal (parallel bleibt parallel)" : f < 0 ? "zerstreuend" : "sammelnd";
-    return {"Dicke Linse",
-            kopf_werte,
-            zeilen(wert("Brennweite", "f_dick", zahl_oder_keine(f)), wert("Wirkung", "", text(wirkung)),
-                   wert("Hauptebene H", "x_H", zahl_oder_keine(m.xH1)),
-                   wert("Hauptebene H'", "x_H'", zahl_oder_keine(m.xH2)),
-                   wert("Brennpunkt F", "x_F", zahl_oder_keine(m.xF1)),
-                   wert("Brennpunkt F'", "x_F'", zahl_oder_keine(m.xF2)),
-                   wert("Scheitel links bis H", "SH", zahl_oder_keine(m.h1)),
-                   wert("H' bis Scheitel rechts", "S'H'", zahl_oder_keine(m.h2)),
-                   wert("Vordere Schnittweite (F bis S1)", "s_F", zahl_oder_keine(m.S1 - m.xF1)),
-                   wert("Hintere Schnittweite (S2 bis F')", "s'_F'", zahl_oder_keine(m.xF2 - m.S2)))};
+    const char* wirkung =
+        afokal ? N_("afokal (parallel bleibt parallel)") : f < 0 ? N_("zerstreuend") : N_("sammelnd");
+    return {uebersetzt("Dicke Linse"),
+            kopf_werte(),
+            zeilen(wert(N_("Brennweite"), "f_dick", zahl_oder_keine(f)),
+                   wert(N_("Wirkung"), "", text(uebersetzt(wirkung))),
+                   wert(N_("Hauptebene H"), "x_H", zahl_oder_keine(m.xH1)),
+                   wert(N_("Hauptebene H'"), "x_H'", zahl_oder_keine(m.xH2)),
+                   wert(N_("Brennpunkt F"), "x_F", zahl_oder_keine(m.xF1)),
+                   wert(N_("Brennpunkt F'"), "x_F'", zahl_oder_keine(m.xF2)),
+                   wert(N_("Scheitel links bis H"), "SH", zahl_oder_keine(m.h1)),
+                   wert(N_("H' bis Scheitel rechts"), "S'H'", zahl_oder_keine(m.h2)),
+                   wert(N_("Vordere Schnittweite (F bis S1)"), "s_F", zahl_oder_keine(m.S1 - m.xF1)),
+                   wert(N_("Hintere Schnittweite (S2 bis F')"), "s'_F'", zahl_oder_keine(m.xF2 - m.S2)))};
 }
 
 Messgruppe duenne_linse(const Module1_t& m)
 {
-    return {"Dünne Linse",
-            kopf_werte,
-            zeilen(wert("Brennweite", "f", zahl_oder_keine(m.f_duenn)),
-                   wert("Brennpunkt F", "x_F", zahl_oder_keine(m.xF1_duenn)),
-                   wert("Brennpunkt F'", "x_F'", zahl_oder_keine(m.xF2_duenn)))};
+    return {uebersetzt("Dünne Linse"),
+            kopf_werte(),
+            zeilen(wert(N_("Brennweite"), "f", zahl_oder_keine(m.f_duenn)),
+                   wert(N_("Brennpunkt F"), "x_F", zahl_oder_keine(m.xF1_duenn)),
+                   wert(N_("Brennpunkt F'"), "x_F'", zahl_oder_keine(m.xF2_duenn)))};
 }
 
 // Real when the rays leaving the lens meet behind it, virtual otherwise;
 // upright or inverted by the sign of the magnification, so that the words
-// never contradict beta.
+// never contradict beta. In the language in use.
 const char* bildart(const Messung_t& s)
 {
     if (!std::isfinite(s.bild_ort)) {
-        return "im Unendlichen";
+        return uebersetzt("im Unendlichen");
     }
     if (s.virtuell) {
-        return s.beta < 0 ? "virtuell, umgekehrt" : "virtuell, aufrecht";
+        return s.beta < 0 ? uebersetzt("virtuell, umgekehrt") : uebersetzt("virtuell, aufrecht");
     }
-    return s.beta < 0 ? "reell, umgekehrt" : "reell, aufrecht";
+    return s.beta < 0 ? uebersetzt("reell, umgekehrt") : uebersetzt("reell, aufrecht");
 }
 
 Messgruppe abbildung(const Messung_t& s)
 {
-    return {"Abbildung",
-            kopf_werte,
-            zeilen(wert("Gegenstandsweite (von H)", "g", zahl_oder_keine(s.g)),
-                   wert("Bildweite (von H')", "b", std::isfinite(s.bild_ort) ? zahl_oder_keine(s.b) : text("unendlich")),
-                   wert("Ort des Bildes", "x_B", zahl_oder_unendlich(s.bild_ort)),
-                   wert("Höhe des Bildes", "y_B", zahl_oder_unendlich(s.bild_h)),
-                   wert("Abbildungsmaßstab", "β", zahl_oder_unendlich(s.beta)), wert("Bild", "", text(bildart(s))))};
+    return {uebersetzt("Abbildung"),
+            kopf_werte(),
+            zeilen(wert(N_("Gegenstandsweite (von H)"), "g", zahl_oder_keine(s.g)),
+                   wert(N_("Bildweite (von H')"), "b",
+                        std::isfinite(s.bild_ort) ? zahl_oder_keine(s.b) : text(uebersetzt("unendlich"))),
+                   wert(N_("Ort des Bildes"), "x_B", zahl_oder_unendlich(s.bild_ort)),
+                   wert(N_("Höhe des Bildes"), "y_B", zahl_oder_unendlich(s.bild_h)),
+                   wert(N_("Abbildungsmaßstab"), "β", zahl_oder_unendlich(s.beta)),
+                   wert(N_("Bild"), "", text(bildart(s))))};
 }
 
-Messzelle bei_x(const char* was, double x)
+// A ray that ends before it can be measured: where, and why.
+Messzelle ende(const Strahlverlauf& v)
 {
-    return text(std::string(was) + " bei x = " + zahl_zwei_stellen(x));
+    return std::isfinite(v.x_totalreflexion)
+               ? text(uebersetzt("Totalreflexion bei x = %1", {zahl_zwei_stellen(v.x_totalreflexion)}))
+               : text(uebersetzt("Linsenrand bei x = %1", {zahl_zwei_stellen(v.x_linsenrand)}));
 }
 
 Messgruppe fokusstrahlen(const Messung_t& s)
 {
-    Messgruppe g{"Strahlen", {"Starthöhe y0", "Achsenschnitt x", "x − x_F'"}, {}};
+    Messgruppe g{uebersetzt("Strahlen"),
+                 {uebersetzt("Starthöhe y0"), uebersetzt("Achsenschnitt x"), "x − x_F'"},
+                 {}};
     for (const Strahlverlauf& v : s.strahlen) {
-        if (std::isfinite(v.x_totalreflexion)) {
-            g.zeilen.push_back(zeile(zahl(v.y0), bei_x("Totalreflexion", v.x_totalreflexion), text("")));
-        } else if (std::isfinite(v.x_linsenrand)) {
-            g.zeilen.push_back(zeile(zahl(v.y0), bei_x("Linsenrand", v.x_linsenrand), text("")));
+        if (std::isfinite(v.x_totalreflexion) || std::isfinite(v.x_linsenrand)) {
+            g.zeilen.push_back(zeile(zahl(v.y0), ende(v), text("")));
         } else if (std::isfinite(v.x_achse)) {
             g.zeilen.push_back(zeile(zahl(v.y0), zahl(v.x_achse), zahl(v.x_achse - s.szene.xF2)));
         } else {
-            g.zeilen.push_back(zeile(zahl(v.y0),
-                                     text("kein Achsenschnitt bis x = " + zahl_zwei_stellen(double(s.szene.Nmax))),
-                                     text("")));
+            const std::string bis = zahl_zwei_stellen(double(s.szene.Nmax));
+            g.zeilen.push_back(
+                zeile(zahl(v.y0), text(uebersetzt("kein Achsenschnitt bis x = %1", {bis})), text("")));
         }
     }
     return g;
@@ -167,25 +181,25 @@ Messgruppe fokusstrahlen(const Messung_t& s)
 
 Messgruppe faecherstrahlen(const Messung_t& s)
 {
-    Messgruppe g{"Strahlen", {"Startanstieg dy/dx", "Höhe in der Bildebene", "Abstand zur Bildspitze"}, {}};
+    Messgruppe g{uebersetzt("Strahlen"),
+                 {uebersetzt("Startanstieg dy/dx"), uebersetzt("Höhe in der Bildebene"),
+                  uebersetzt("Abstand zur Bildspitze")},
+                 {}};
     for (const Strahlverlauf& v : s.strahlen) {
         // The tracer's rise is per step of x, dx.
         Zeile z = zeile(zahl(v.dy0 / s.szene.dx));
         z.reserve(3);
-        if (std::isfinite(v.x_totalreflexion)) {
-            z.push_back(bei_x("Totalreflexion", v.x_totalreflexion));
-            z.push_back(text(""));
-        } else if (std::isfinite(v.x_linsenrand)) {
-            z.push_back(bei_x("Linsenrand", v.x_linsenrand));
+        if (std::isfinite(v.x_totalreflexion) || std::isfinite(v.x_linsenrand)) {
+            z.push_back(ende(v));
             z.push_back(text(""));
         } else if (!std::isfinite(s.bild_ort)) {
-            z.push_back(text("Bild im Unendlichen"));
+            z.push_back(text(uebersetzt("Bild im Unendlichen")));
             z.push_back(text(""));
         } else if (s.virtuell) {
-            z.push_back(text("kein reelles Bild"));
+            z.push_back(text(uebersetzt("kein reelles Bild")));
             z.push_back(text(""));
         } else if (!std::isfinite(v.y_ebene)) {
-            z.push_back(text("Bildebene (x = " + zahl_zwei_stellen(s.bild_ort) + ") nicht erreicht"));
+            z.push_back(text(uebersetzt("Bildebene (x = %1) nicht erreicht", {zahl_zwei_stellen(s.bild_ort)})));
             z.push_back(text(""));
         } else {
             z.push_back(zahl(v.y_ebene));
@@ -204,10 +218,10 @@ Messbericht messbericht()
     Messbericht r;
     switch (s.stand) {
     case Messung_t::Stand::abgebrochen:
-        r.hinweis = "Keine Messwerte: die Szene lässt sich mit diesen Werten nicht zeichnen.";
+        r.hinweis = uebersetzt("Keine Messwerte: die Szene lässt sich mit diesen Werten nicht zeichnen.");
         return r;
     case Messung_t::Stand::nicht_gezeichnet:
-        r.hinweis = "Keine Messwerte: das Fenster ist minimiert oder zu klein, es ist nichts gezeichnet.";
+        r.hinweis = uebersetzt("Keine Messwerte: das Fenster ist minimiert oder zu klein, es ist nichts gezeichnet.");
         return r;
     case Messung_t::Stand::gezeichnet:
         break;

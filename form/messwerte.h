@@ -1,8 +1,8 @@
 #pragma once
 // The measured-values window's content: the numbers of the last redraw,
-// grouped and formatted once, here, for every front end and the command
-// line. A front end lays the groups out; the text is what "Kopieren" puts
-// on the clipboard and what --werte prints.
+// grouped, named and formatted once, here, in the language in use, for
+// every front end and the command line. A front end lays the groups out;
+// the text is what "Kopieren" puts on the clipboard and what --werte prints.
 
 #include "render/kennlinie.h"
 
@@ -31,8 +31,9 @@ struct Messbericht {
     bool mit_kennlinie = false;
     Kennlinie kennlinie;
 
-    // Tab-separated, decimal commas, one line per row, groups apart by an
-    // empty line: ready for a spreadsheet.
+    // Tab-separated, with the decimal separator of the language shown, one
+    // line per row, groups apart by an empty line: ready for a spreadsheet
+    // in that language.
     std::string text() const;
 };
 

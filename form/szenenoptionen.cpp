@@ -3,19 +3,20 @@
 #include "form/entwurf.h"
 #include "form/grafik_kern.h"
 #include "form/zahltext.h"
+#include "lens/sprache.h"
 #include "render/messung.h"
 
 #include <optional>
 
 const Szenenoption szenenoptionen[szenenoption_anzahl] = {
-    {"ort", Box::X1_0, "Linse: Ort, x der Linsenmitte"},
-    {"r1", Box::R1_a, "r 1, Kr\u00fcmmungsradius links"},
-    {"r2", Box::R1_b, "r 2, Kr\u00fcmmungsradius rechts"},
-    {"n", Box::n1, "n, Brechzahl"},
-    {"max-x", Box::Nmax, "max x, rechtes Ende des Bereichs"},
-    {"dicke", Box::d1_plus, "Dicke +, zus\u00e4tzliche Dicke"},
-    {"objekt-ort", Box::ort, "Objekt: Ort, x des Gegenstands"},
-    {"objekt-hoehe", Box::hoehe, "Objekt: H\u00f6he, H\u00f6he des Gegenstands"},
+    {"ort", Box::X1_0, N_("Linse: Ort, x der Linsenmitte")},
+    {"r1", Box::R1_a, N_("r 1, Kr\u00fcmmungsradius links")},
+    {"r2", Box::R1_b, N_("r 2, Kr\u00fcmmungsradius rechts")},
+    {"n", Box::n1, N_("n, Brechzahl")},
+    {"max-x", Box::Nmax, N_("max x, rechtes Ende des Bereichs")},
+    {"dicke", Box::d1_plus, N_("Dicke +, zus\u00e4tzliche Dicke")},
+    {"objekt-ort", Box::ort, N_("Objekt: Ort, x des Gegenstands")},
+    {"objekt-hoehe", Box::hoehe, N_("Objekt: H\u00f6he, H\u00f6he des Gegenstands")},
 };
 
 const Szenenoption& szenenoption(Box box)

@@ -17,7 +17,7 @@ class GrafikKern;
 struct Szenenoption {
     const char* name;  // without dashes: "objekt-hoehe"
     Box box;
-    const char* beschreibung;
+    const char* beschreibung;  // for --help: German, shown through uebersetzt()
 };
 
 // In the order of the boxes on the window.

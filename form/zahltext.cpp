@@ -202,7 +202,8 @@ std::optional<double> text_zu_radius(std::string_view roh)
             c = static_cast<char>(c - 'A' + 'a');
         }
     }
-    if (klein == "\u221e" || klein == "unendlich" || klein == "inf") {
+    // The word in either language, whichever is shown: the boxes' help names it.
+    if (klein == "\u221e" || klein == "unendlich" || klein == "infinity" || klein == "inf") {
         return 0.0;
     }
     return text_zu_zahl(roh);
@@ -231,5 +232,5 @@ std::string zahl_zu_text(double wert)
 
 std::string cursor_text(double x, double y)
 {
-    return "x = " + zahl_eine_stelle(x) + "     y = " + zahl_eine_stelle(y);
+    return uebersetzt("x = %1     y = %2", {zahl_eine_stelle(x), zahl_eine_stelle(y)});
 }

@@ -17,8 +17,9 @@
 std::optional<double> text_zu_zahl(std::string_view text);
 
 // A radius as typed: a number, where 0 is a plane surface, or the plane
-// surface written as "∞", "unendlich" or "inf" (any case, blanks around,
-// a sign allowed), read as 0. Nothing when the text is neither.
+// surface written as "∞", "unendlich", "infinity" or "inf" (any case,
+// blanks around, a sign allowed), read as 0. Nothing when the text is
+// neither.
 std::optional<double> text_zu_radius(std::string_view text);
 
 // A radius for its box: "∞" for a plane surface (0), otherwise as zahl_zu_text.

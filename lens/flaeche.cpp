@@ -1,5 +1,7 @@
 #include "flaeche.h"
 
+#include "sprache.h"
+
 Flaeche linke_flaeche(const Module1_t& m)
 {
     return {m.S1, m.M1, m.R1_a, true};
@@ -17,16 +19,16 @@ const char* linsenform(double r1, double r2)
     const auto art = [](double r) { return r > 0 ? 1 : r < 0 ? -1 : 0; };
     const int a = art(r1), b = art(r2);
     if (a == 0 && b == 0) {
-        return "planparallel";
+        return uebersetzt("planparallel");
     }
     if (a * b < 0) {
-        return "konvex-konkav (Meniskus)";
+        return uebersetzt("konvex-konkav (Meniskus)");
     }
     if (a + b == 2) {
-        return "bikonvex";
+        return uebersetzt("bikonvex");
     }
     if (a + b == -2) {
-        return "bikonkav";
+        return uebersetzt("bikonkav");
     }
-    return a + b > 0 ? "plankonvex" : "plankonkav";
+    return a + b > 0 ? uebersetzt("plankonvex") : uebersetzt("plankonkav");
 }

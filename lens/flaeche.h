@@ -71,7 +71,7 @@ struct Glas {
     }
 };
 
-// The shape of the lens by the signs of its radii, as a school names it:
-// "bikonvex", "plankonvex", "bikonkav", "plankonkav", "konvex-konkav
-// (Meniskus)", or "planparallel" for two plane surfaces.
+// The shape of the lens by the signs of its radii, as a school names it, in
+// the language in use: "bikonvex", "plankonvex", "bikonkav", "plankonkav",
+// "konvex-konkav (Meniskus)", or "planparallel" for two plane surfaces.
 const char* linsenform(double r1, double r2);

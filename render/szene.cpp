@@ -5,6 +5,7 @@
 
 #include "lens/flaeche.h"
 #include "lens/module1.h"
+#include "lens/sprache.h"
 #include "zahlformat.h"
 
 #include <cmath>
@@ -346,14 +347,14 @@ void abbildung_zeichnen(Formular& form, Zeichenflaeche& f)
             konstruktion_zeichnen(f, obj_ort, obj_h, bild_ort, bild_h);
         }
         if (bild_ort < double(m.x_min) || bild_ort > double(m.x_max)) {
-            bildhinweis(f, "Bild bei x = " + zahl_zwei_stellen(bild_ort) + " (au\u00dferhalb)");
+            bildhinweis(f, uebersetzt("Bild bei x = %1 (au\u00dferhalb)", {zahl_zwei_stellen(bild_ort)}));
         } else if (std::abs(bild_h) > 20) {
-            bildhinweis(f, "Bildspitze bei y = " + zahl_zwei_stellen(bild_h) + " (au\u00dferhalb)");
+            bildhinweis(f, uebersetzt("Bildspitze bei y = %1 (au\u00dferhalb)", {zahl_zwei_stellen(bild_h)}));
         }
     } else {
         // The object stands in the focal plane: the rays leave parallel.
         Messung.b = Messung.bild_ort = Messung.bild_h = Messung.beta = INFINITY;
-        bildhinweis(f, "Bild im Unendlichen");
+        bildhinweis(f, uebersetzt("Bild im Unendlichen"));
         if (!afokal) {
             konstruktion_zeichnen(f, obj_ort, obj_h, INFINITY, INFINITY);
         }

@@ -66,7 +66,7 @@ TEST_F(Eingabe, RadiusBoundsAreExclusiveBelowInclusiveAbove)
     EXPECT_EQ(m.R1_a, -20.001);
     eingeben(Box::R1_b, "-10000,5");
     EXPECT_EQ(a.text(Box::R1_b), "10000");
-    for (const char* eben : {"0", "-0", " \u221e ", "unendlich", "Unendlich", "INF", "-inf"}) {
+    for (const char* eben : {"0", "-0", " \u221e ", "unendlich", "Unendlich", "Infinity", "INF", "-inf"}) {
         eingeben(Box::R1_b, "40");
         eingeben(Box::R1_b, eben);
         EXPECT_EQ(m.R1_b, 0.0) << eben;

@@ -2,6 +2,7 @@
 // and formatted for the window, the page and --werte.
 #include "form_hilfe.h"
 
+#include "lens/sprache.h"
 #include "render/kennlinie.h"
 #include "render/messung.h"
 
@@ -14,6 +15,7 @@ namespace {
 
 class Messwerte : public Kern {
 protected:
+    ~Messwerte() override { sprache::waehlen("de"); }
     // The cell of the row with this symbol (or this name) in the group.
     static const Messzelle& zelle(const Messbericht& b, const std::string& gruppe, const std::string& zeichen,
                                   size_t spalte = 2)
@@ -245,6 +247,23 @@ TEST_F(Messwerte, CopyPutsTheTextAndConfirmsOnlyWhatArrived)
     a.meldungen.clear();
     kern.cmd_messwerte_kopieren_Click();
     EXPECT_EQ(a.meldungen, Texte{"Messwerte konnten nicht in die Zwischenablage gelegt werden"});
+}
+
+// In English the words and the numbers are English, in the window's rows
+// and in the copied table a spreadsheet in English reads; the signs stay.
+TEST_F(Messwerte, InEnglishWithDecimalPoints)
+{
+    abbildung_waehlen();
+    ASSERT_TRUE(sprache::waehlen("en"));
+    const Messbericht b = messbericht();
+    EXPECT_EQ(zelle(b, "Imaging", "b").text, "134.16");
+    EXPECT_EQ(zelle(b, "Imaging", "Image").text, "real, inverted");
+    EXPECT_EQ(zelle(b, "Lens", "Shape").text, "biconvex");
+    kern.cmd_messwerte_kopieren_Click();
+    EXPECT_EQ(a.ablage_text, b.text());
+    EXPECT_NE(a.ablage_text.find("Thick lens\nQuantity\tSymbol\tValue\nFocal length\tf_dick\t34.79\n"),
+              std::string::npos);
+    EXPECT_EQ(a.meldungen, Texte{"Measurements copied to the clipboard"});
 }
 
 TEST(Kennlinie, CrossingsAsDotsAndFPrimeAsALine)

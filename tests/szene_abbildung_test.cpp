@@ -133,6 +133,22 @@ TEST_F(Abbildung, ReellesBildMitKonstruktion)
     EXPECT_EQ(texte(drin).size(), texte(hoch).size() - 1);
 }
 
+// In English the notice is the whole English sentence with a decimal
+// point, still ending at the frame's right end.
+TEST_F(Abbildung, HinweisAufEnglischMitDezimalpunkt)
+{
+    ASSERT_TRUE(sprache::waehlen("en"));
+    Abbildungsformular form;
+    Form_Resize(form);
+    const std::string hinweis = "Image at x = 185.05 (outside)";
+    ASSERT_TRUE(hat_text(form, hinweis));
+    for (const Aufruf& a : form.s.aufrufe) {
+        if (a.art == Aufruf::Print && a.text == hinweis) {
+            EXPECT_NEAR(a.x1 + form.s.TextWidth(hinweis), 150, 1e-9);
+        }
+    }
+}
+
 TEST_F(Abbildung, KleinererGegenstandHatBrennpunktstrahl)
 {
     m.obj_h = 6;  // image tip at about -17.14, inside the frame

@@ -3,6 +3,7 @@
 // surface that also notes the tracer state at every point it is given.
 
 #include "lens/module1.h"
+#include "lens/sprache.h"
 #include "render/aufzeichnung.h"
 #include "render/formular.h"
 #include "render/szene.h"
@@ -122,5 +123,7 @@ protected:
         Module1 = Module1_t{};
         startwerte_setzen();
     }
+    // A test that speaks another language leaves German behind for the next.
+    ~Szene() override { sprache::waehlen("de"); }
     Module1_t& m = Module1;
 };

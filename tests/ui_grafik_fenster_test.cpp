@@ -155,7 +155,7 @@ TEST_F(Fenster, InEnglishEveryCaptionFitsAndNumbersTakeThePoint)
     ASSERT_NE(f, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(f));
 
-    EXPECT_EQ(f->windowTitle(), QStringLiteral("Geometric optics: refraction through spherical Vandrel"));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Geometrical optics: refraction by spherical Vandrel"));
     EXPECT_EQ(f->chk_licht->text(), QStringLiteral("Light rays"));
     EXPECT_EQ(f->mnu_Datei->title(), QStringLiteral("&File"));
     EXPECT_EQ(f->txt_n1->text(), QStringLiteral("1.5"));

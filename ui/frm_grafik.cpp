@@ -40,14 +40,6 @@ QString text_q(const char* deutsch)
     return QString::fromUtf8(uebersetzt(deutsch));
 }
 
-// A box's start text with the language's decimal separator: "1,5" is "1.5"
-// in English.
-QString starttext(const entwurf::Steuerelement& e)
-{
-    const std::optional<double> wert = text_zu_zahl(e.text);
-    return wert ? QString::fromStdString(zahl_zu_text(*wert)) : QString::fromUtf8(e.text);
-}
-
 void platzieren(QWidget* w, const entwurf::Steuerelement& e)
 {
     using entwurf::pixel;
@@ -133,7 +125,7 @@ frm_grafik::frm_grafik() : kern_(*this)
     QWidget* c = bereich_;
     const auto textfeld = [c](const char* name) {
         const entwurf::Steuerelement& e = entwurf::element(name);
-        auto* box = new QLineEdit(starttext(e), c);
+        auto* box = new QLineEdit(QString::fromStdString(entwurf::starttext(e)), c);
         box->setObjectName(QString::fromUtf8(e.name));
         box->setCursorPosition(0);
         platzieren(box, e);
