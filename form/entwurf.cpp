@@ -67,7 +67,7 @@ const Steuerelement& box(Box b)
 std::string starttext(const Steuerelement& e)
 {
     const std::optional<double> wert = text_zu_zahl(e.text);
-    return wert ? zahl_zu_text(*wert) : e.text;
+    return wert ? zahl_zu_text(*wert) : uebersetzt(e.text);
 }
 
 std::string starttext(Box b)

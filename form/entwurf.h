@@ -46,7 +46,8 @@ extern const Steuerelement steuerelemente[anzahl];
 // The entry box of a handler, and the other controls by name.
 const Steuerelement& box(Box b);
 const Steuerelement& element(const char* name);
-// A box's start text as the language writes it: "1,5" in German, "1.5" in English.
+// A control's start text or caption in the language in use; a number as the
+// language writes it: "1,5" in German, "1.5" in English.
 std::string starttext(const Steuerelement& e);
 std::string starttext(Box b);
 

@@ -32,6 +32,9 @@ inline constexpr Box uebernahme_reihenfolge[] = {Box::R1_a,    Box::R1_b, Box::n
 
 inline constexpr const char* option_abbildung = "abbildung";
 inline constexpr const char* option_strahlen = "strahlen";
+// The page's language ("sprache=en"): no part of the scene, but kept with it
+// in the address, so that a link opens in the language it was chosen in.
+inline constexpr const char* option_sprache = "sprache";
 
 // The option of a box.
 const Szenenoption& szenenoption(Box box);
@@ -46,6 +49,7 @@ struct Szenenangabe {
     std::vector<Wert> werte;
     bool abbildung = false;
     bool strahlen = false;
+    std::string sprache;  // as the address names it, empty without
 };
 
 // The query of an address ("r1=40&n=1,7&abbildung", with or without its
@@ -60,7 +64,8 @@ Szenenangabe szene_aus_adresse(std::string_view abfrage);
 // "abbildung" and "strahlen" when chosen; empty for the start scene. A
 // box's text that was never taken over is no part of it. Only letters,
 // digits and "-._~," stand as they are, everything else is percent-escaped.
-std::string szene_als_adresse(const Ansicht& ansicht);
+// A language named (sprache) comes last, as "sprache=en".
+std::string szene_als_adresse(const Ansicht& ansicht, std::string_view sprache = {});
 
 // What selects a mode and checks or unchecks the rays on a view, the way a
 // click on the control does (so that the core's click handlers run). Each

@@ -3,16 +3,20 @@
 // around it for the shapes a phone cuts icons to), the web app manifest with
 // the window's title, and the info page as the desktop's info window lays it
 // out (texts, places, fonts, tab order) with its four formula pictures from
-// the program's own typesetter.
+// the program's own typesetter, once in each language of the catalogue: the
+// German pictures are files, another language's are the same files where
+// they look the same and are written into info.js where they do not.
 //
 //   seite_export FOLDER    symbol_16.png, symbol_32.png, symbol_192.png, symbol_512.png,
 //                          symbol_maskiert_512.png, vandrel.webmanifest, formel_1..4.png, info.js
 
 #include "form/entwurf.h"
+#include "lens/sprache.h"
 #include "ui/frm_info.h"
 #include "ui/symbol.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
@@ -25,6 +29,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <optional>
 
 namespace {
 
@@ -38,6 +43,85 @@ QJsonObject schrift(const QWidget* w)
 {
     const QFontInfo f(w->font());
     return {{"px", f.pixelSize()}, {"fett", f.bold()}};
+}
+
+// The info window in the language in use, as the page lays it out. The
+// German one saves its pictures into the folder; another language's picture
+// that looks the same refers to that file, one that differs is embedded.
+// Nothing where a picture could not be saved.
+std::optional<QJsonObject> info_seite(const QString& ordner, bool deutsch)
+{
+    frm_info info;
+    const Bildfeld* const bilder[] = {info.Picture1, info.Picture2, info.Picture3, info.Picture4};
+    // Picture1 to Picture4, or 0.
+    const auto nummer_von = [&bilder](const QWidget* w) {
+        const auto* p = std::find(std::begin(bilder), std::end(bilder), w);
+        return p == std::end(bilder) ? 0 : static_cast<int>(p - std::begin(bilder)) + 1;
+    };
+    QJsonArray elemente;
+    for (QObject* kind : info.children()) {
+        auto* w = qobject_cast<QWidget*>(kind);
+        if (w == nullptr) {
+            continue;
+        }
+        QJsonObject e = lage(w);
+        e.insert("schrift", schrift(w));
+        if (!w->accessibleName().isEmpty()) {
+            e.insert("zugangName", w->accessibleName());
+        }
+        if (!w->accessibleDescription().isEmpty()) {
+            e.insert("zugangBeschreibung", w->accessibleDescription());
+        }
+        if (auto* knopf = qobject_cast<QPushButton*>(w)) {
+            e.insert("art", "knopf");
+            e.insert("text", knopf->text());
+        } else if (auto* bild = qobject_cast<Bildfeld*>(w)) {
+            const int nummer = nummer_von(bild);
+            const QString datei = QStringLiteral("formel_%1.png").arg(nummer);
+            QString quelle = datei;
+            const auto argb = [](const QImage& b) { return b.convertToFormat(QImage::Format_ARGB32); };
+            if (deutsch) {
+                if (!bild->pixmap().save(ordner + "/" + datei)) {
+                    return std::nullopt;
+                }
+            } else if (argb(bild->pixmap().toImage()) != argb(QImage(ordner + "/" + datei))) {
+                QByteArray png;
+                QBuffer puffer(&png);
+                if (!puffer.open(QIODevice::WriteOnly) || !bild->pixmap().save(&puffer, "PNG")) {
+                    return std::nullopt;
+                }
+                quelle = QStringLiteral("data:image/png;base64,") + QString::fromLatin1(png.toBase64());
+            }
+            e.insert("art", "bild");
+            e.insert("datei", quelle);
+            e.insert("name", QStringLiteral("Picture%1").arg(nummer));
+            e.insert("rahmen", bild->frameWidth());
+        } else if (auto* label = qobject_cast<QLabel*>(w)) {
+            e.insert("art", "text");
+            e.insert("text", label->text());
+            e.insert("umbruch", label->wordWrap());
+        } else {
+            continue;
+        }
+        elemente.append(e);
+    }
+
+    // The focus order as the window has it, from the button on.
+    QJsonArray tab;
+    QWidget* w = info.cmd_ok;
+    do {
+        if (w->focusPolicy() & Qt::TabFocus) {
+            tab.append(w == info.cmd_ok ? QStringLiteral("cmd_ok") : QStringLiteral("Picture%1").arg(nummer_von(w)));
+        }
+        w = w->nextInFocusChain();
+    } while (w != info.cmd_ok && w != nullptr);
+
+    return QJsonObject{{"titel", info.windowTitle()},
+                       {"breite", info.width()},
+                       {"hoehe", info.height()},
+                       {"schrift", schrift(&info)},
+                       {"elemente", elemente},
+                       {"tab", tab}};
 }
 
 }  // namespace
@@ -95,72 +179,25 @@ int main(int argc, char** argv)
         }
     }
 
-    frm_info info;
-    const Bildfeld* const bilder[] = {info.Picture1, info.Picture2, info.Picture3, info.Picture4};
-    // Picture1 to Picture4, or 0.
-    const auto nummer_von = [&bilder](const QWidget* w) {
-        const auto* p = std::find(std::begin(bilder), std::end(bilder), w);
-        return p == std::end(bilder) ? 0 : static_cast<int>(p - std::begin(bilder)) + 1;
-    };
-    QJsonArray elemente;
-    for (QObject* kind : info.children()) {
-        auto* w = qobject_cast<QWidget*>(kind);
-        if (w == nullptr) {
-            continue;
+    // German first: the other languages' pictures are compared with its files.
+    QJsonObject seiten;
+    for (int i = 0; i < sprache::katalog::anzahl; ++i) {
+        const char* code = sprache::katalog::sprachen[i].code;
+        sprache::waehlen(code);
+        const std::optional<QJsonObject> seite = info_seite(ordner, i == 0);
+        if (!seite) {
+            return 1;
         }
-        QJsonObject e = lage(w);
-        e.insert("schrift", schrift(w));
-        if (!w->accessibleName().isEmpty()) {
-            e.insert("zugangName", w->accessibleName());
-        }
-        if (!w->accessibleDescription().isEmpty()) {
-            e.insert("zugangBeschreibung", w->accessibleDescription());
-        }
-        if (auto* knopf = qobject_cast<QPushButton*>(w)) {
-            e.insert("art", "knopf");
-            e.insert("text", knopf->text());
-        } else if (auto* bild = qobject_cast<Bildfeld*>(w)) {
-            const int nummer = nummer_von(bild);
-            const QString datei = QStringLiteral("formel_%1.png").arg(nummer);
-            if (!bild->pixmap().save(ordner + "/" + datei)) {
-                return 1;
-            }
-            e.insert("art", "bild");
-            e.insert("datei", datei);
-            e.insert("name", QStringLiteral("Picture%1").arg(nummer));
-            e.insert("rahmen", bild->frameWidth());
-        } else if (auto* label = qobject_cast<QLabel*>(w)) {
-            e.insert("art", "text");
-            e.insert("text", label->text());
-            e.insert("umbruch", label->wordWrap());
-        } else {
-            continue;
-        }
-        elemente.append(e);
+        seiten.insert(QLatin1String(code), *seite);
     }
-
-    // The focus order as the window has it, from the button on.
-    QJsonArray tab;
-    QWidget* w = info.cmd_ok;
-    do {
-        if (w->focusPolicy() & Qt::TabFocus) {
-            tab.append(w == info.cmd_ok ? QStringLiteral("cmd_ok") : QStringLiteral("Picture%1").arg(nummer_von(w)));
-        }
-        w = w->nextInFocusChain();
-    } while (w != info.cmd_ok && w != nullptr);
-
-    const QJsonObject seite{{"titel", info.windowTitle()},
-                            {"breite", info.width()},
-                            {"hoehe", info.height()},
-                            {"schrift", schrift(&info)},
-                            {"elemente", elemente},
-                            {"tab", tab}};
+    sprache::waehlen(sprache::katalog::sprachen[0].code);
     QFile js(ordner + QStringLiteral("/info.js"));
     if (!js.open(QIODevice::WriteOnly)) {
         return 1;
     }
-    js.write("// Made by seite_export from the desktop's info window.\nvar vandrelInfo = ");
-    js.write(QJsonDocument(seite).toJson(QJsonDocument::Compact));
-    js.write(";\n");
+    // The page shows the one of its language (sprache.js), German until it has chosen.
+    js.write("// Made by seite_export from the desktop's info window, one a language.\nvar vandrelInfos = ");
+    js.write(QJsonDocument(seiten).toJson(QJsonDocument::Compact));
+    js.write(";\nvar vandrelInfo = vandrelInfos.de;\n");
     return js.error() == QFileDevice::NoError ? 0 : 1;
 }

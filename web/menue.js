@@ -37,6 +37,14 @@ function menueBauen(datei, kopieren, link, ende, messwerte, beispiele, beispielT
     aufklapp(beispiele, 'mnu_beispiele', beispielTitel.map((t, i) =>
       punkt(t, 'mnu_beispiel_' + (i + 1), () => Module._vandrel_beispiel(i)))),
     punkt(info, 'mnu_info', 5, null),
+    // The languages by their own names, the one in use checked.
+    aufklapp(uebersetzt('&Sprache'), 'mnu_sprache', sprachen.map(([code, name]) => {
+      const p = punkt('&' + name, 'mnu_sprache_' + code, () => spracheWechseln(code));
+      p.el.setAttribute('role', 'menuitemradio');
+      p.el.setAttribute('aria-checked', String(code === spracheAktuell));
+      p.el.lang = code;
+      return p;
+    })),
   ];
   for (const o of oben) leiste.append(o.el);
   for (const o of oben) if (o.klapp) leiste.append(o.klapp);
@@ -117,6 +125,8 @@ function menueOeffnen(o, u) {
   const p = menue.punkte[o];
   if (p.klapp) {
     p.klapp.hidden = false;
+    // Under its item, also where the bar has taken a second row.
+    p.klapp.style.marginTop = p.el.offsetTop + 'px';
     // Under its item, as far left as it must to stay on a narrow page.
     const rechts = $('menue').clientWidth - p.klapp.offsetWidth;
     p.klapp.style.left = Math.max(0, Math.min(p.el.offsetLeft, rechts)) + 'px';

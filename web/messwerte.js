@@ -15,11 +15,12 @@ function messwerteBauen() {
   tafel.id = 'messwerte';
   tafel.className = 'fenster';
   tafel.setAttribute('role', 'dialog');
-  tafel.setAttribute('aria-label', 'Vandrel - Messwerte');
+  const titel = uebersetzt('Vandrel - Messwerte');
+  tafel.setAttribute('aria-label', titel);
   const leiste = document.createElement('div');
   leiste.className = 'titelleiste';
   const t = document.createElement('span');
-  t.textContent = 'Vandrel - Messwerte';
+  t.textContent = titel;
   const zu = $('schliessen_vorlage').content.firstElementChild.cloneNode(true);
   zu.addEventListener('mousedown', (e) => e.preventDefault());
   zu.addEventListener('click', messwerteSchliessen);
@@ -33,7 +34,7 @@ function messwerteBauen() {
   kennlinie.id = 'messwerte_kennlinie';
   kennlinie.hidden = true;
   kennlinie.setAttribute('role', 'img');
-  kennlinie.setAttribute('aria-label', 'Achsenschnitte über der Starthöhe');
+  kennlinie.setAttribute('aria-label', uebersetzt('Achsenschnitte über der Starthöhe'));
   inhalt.append(tabellen, kennlinie);
 
   const knoepfe = document.createElement('div');
@@ -41,12 +42,12 @@ function messwerteBauen() {
   const kopieren = document.createElement('button');
   kopieren.type = 'button';
   kopieren.dataset.name = 'cmd_kopieren';
-  zugriff('&Kopieren', kopieren);
+  zugriff(uebersetzt('&Kopieren'), kopieren);
   kopieren.addEventListener('click', () => ausfuehren(7));
   const ok = document.createElement('button');
   ok.type = 'button';
   ok.dataset.name = 'cmd_ok';
-  ok.textContent = 'OK';
+  ok.textContent = uebersetzt('OK');
   ok.addEventListener('click', messwerteSchliessen);
   knoepfe.append(kopieren, ok);
 
@@ -105,7 +106,7 @@ function messwerteEntladen() {
   messwerteFokus = null;
 }
 
-const istZahl = (zelle) => /^-?\d+,\d+$/.test(zelle);
+const istZahl = (zelle) => /^-?\d+[,.]\d+$/.test(zelle);
 
 // Grown by new values, the panel moves left as far as it must to stay in
 // the page, at the right edge where it first opens.

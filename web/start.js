@@ -19,6 +19,7 @@ function ende() {
 async function starten() {
   await Promise.all([document.fonts.load('11px "Vandrel Sans"'), document.fonts.load('bold 11px "Vandrel Sans"')]);
   schriftPx = parseFloat(getComputedStyle($('bereich')).fontSize) || schriftPx;
+  spracheWaehlen();
   Module._vandrel_start();
   ordnen();
   anordnungBeobachten();
@@ -55,6 +56,7 @@ const Seite = {
     cursorBenennen(cursorName);
   },
   menue: menueBauen,
+  sprachen: sprachenSetzen,
   // The drawing's name; its description is what it shows now (beschreibung),
   // then what it is at all.
   grafikZugang(name, beschreibung) {

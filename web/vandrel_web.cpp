@@ -8,6 +8,8 @@
 #include "form/grafik_kern.h"
 #include "form/szenenoptionen.h"
 #include "form/messwerte.h"
+#include "form/zahltext.h"
+#include "lens/sprache.h"
 #include "render/rasterbild.h"
 
 #include <emscripten.h>
@@ -18,6 +20,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 // ------------------------------------------------------------ the page script
@@ -62,6 +65,9 @@ EM_JS(void, seite_beschreibung, (const char* text), { Seite.beschreibung(UTF8ToS
 // 0 an arrow, 1 an open hand, 2 a closed hand (Zeigerform).
 EM_JS(void, seite_zeigerform, (int form), { Seite.zeigerform(form); });
 EM_JS(void, seite_adresse, (const char* abfrage), { Seite.adresse(UTF8ToString(abfrage)); });
+// The languages there are catalogues for, "code\tname" one a line, and the one in use.
+EM_JS(void, seite_sprachen, (const char* liste, const char* aktuell),
+      { Seite.sprachen(UTF8ToString(liste).split('\n').map((z) => z.split('\t')), UTF8ToString(aktuell)); });
 EM_JS(void, seite_link_kopieren, (), { Seite.linkKopieren(); });
 EM_JS(char*, seite_abfrage, (), {
     const s = Seite.abfrage();
@@ -163,7 +169,7 @@ public:
     {
         meldungen_.push_back({text, std::move(danach)});
         if (meldungen_.size() == 1) {
-            seite_meldung(text.c_str());
+            seite_meldung(meldungen_.front().text.c_str());
         }
     }
     void meldung_geschlossen()
@@ -263,12 +269,16 @@ struct Programm {
 
 std::unique_ptr<Programm> programm;
 
+// The language the address names, kept in the address written back; empty
+// where the browser's languages chose it.
+std::string adresse_sprache;
+
 // The address follows the scene on screen, once no message is pending: a
 // box that shows "Unfug !" still holds the bad text until its OK.
 void adresse_melden()
 {
     if (programm && !programm->uebernahme && !programm->ansicht.meldung_offen() && !programm->ansicht.beendet()) {
-        seite_adresse(szene_als_adresse(programm->ansicht).c_str());
+        seite_adresse(szene_als_adresse(programm->ansicht, adresse_sprache).c_str());
     }
 }
 
@@ -359,24 +369,70 @@ int box_von(const entwurf::Steuerelement& e)
 
 extern "C" {
 
+// Chooses the page's language before the start: the one the address names
+// ("sprache=en") where there is a catalogue for it, else the first of the
+// browser's preferred languages (navigator.languages, comma-separated) that
+// there is one for, else German. Its code, for the document's lang.
+EMSCRIPTEN_KEEPALIVE const char* vandrel_sprache(const char* browser)
+{
+    char* p = seite_abfrage();
+    const std::string gewuenscht = szene_aus_adresse(p).sprache;
+    std::free(p);
+    adresse_sprache.clear();
+    if (!gewuenscht.empty() && sprache::waehlen(gewuenscht)) {
+        adresse_sprache = sprache::aktuell().code;
+    } else {
+        sprache::waehlen(sprache::bevorzugt(browser));
+    }
+    return sprache::aktuell().code;
+}
+
+// A text of the page's own scripts in the language in use; its
+// placeholders are the script's to fill.
+EMSCRIPTEN_KEEPALIVE const char* vandrel_uebersetzt(const char* deutsch)
+{
+    return uebersetzt(deutsch);
+}
+
+// The address of the scene on screen in another language, its numbers
+// written as that language writes them, so that the boxes show them so:
+// the menu "Sprache" opens the page anew there.
+EMSCRIPTEN_KEEPALIVE const char* vandrel_sprache_adresse(const char* code)
+{
+    static std::string adresse;
+    const std::string bisher = sprache::aktuell().code;
+    sprache::waehlen(code);
+    adresse = programm ? szene_als_adresse(programm->ansicht, code) : std::string(option_sprache) + "=" + code;
+    sprache::waehlen(bisher);
+    return adresse.c_str();
+}
+
 // Builds the window from its design table and loads the form; the first
 // picture follows with the first vandrel_groesse.
 EMSCRIPTEN_KEEPALIVE void vandrel_start()
 {
     programm = std::make_unique<Programm>();
-    seite_titel(entwurf::titel);
-    seite_entwurf(entwurf::pixel(entwurf::client_breite), entwurf::pixel(entwurf::client_hoehe), entwurf::cursor_name);
+    seite_titel(uebersetzt(entwurf::titel));
+    seite_entwurf(entwurf::pixel(entwurf::client_breite), entwurf::pixel(entwurf::client_hoehe),
+                  uebersetzt(entwurf::cursor_name));
+    std::string sprachen;
+    for (int i = 0; i < sprache::katalog::anzahl; ++i) {
+        const sprache::katalog::Sprache& s = sprache::katalog::sprachen[i];
+        sprachen += (sprachen.empty() ? "" : "\n") + std::string(s.code) + "\t" + s.name;
+    }
+    seite_sprachen(sprachen.c_str(), sprache::aktuell().code);
     std::string beispiel_titel;
     for (const Beispiel& b : beispiele) {
-        beispiel_titel += (beispiel_titel.empty() ? "" : "\n") + std::string(b.titel);
+        beispiel_titel += (beispiel_titel.empty() ? "" : "\n") + std::string(uebersetzt(b.titel));
     }
-    seite_menue(entwurf::mnu_Datei, entwurf::mnu_copy, entwurf::mnu_link, entwurf::mnu_Ende, entwurf::mnu_messwerte,
-                entwurf::mnu_beispiele, beispiel_titel.c_str(), entwurf::mnu_info, entwurf::grafik_name,
-                entwurf::grafik_beschreibung);
+    seite_menue(uebersetzt(entwurf::mnu_Datei), uebersetzt(entwurf::mnu_copy), uebersetzt(entwurf::mnu_link),
+                uebersetzt(entwurf::mnu_Ende), uebersetzt(entwurf::mnu_messwerte), uebersetzt(entwurf::mnu_beispiele),
+                beispiel_titel.c_str(), uebersetzt(entwurf::mnu_info), uebersetzt(entwurf::grafik_name),
+                uebersetzt(entwurf::grafik_beschreibung));
     for (const entwurf::Steuerelement& e : entwurf::steuerelemente) {
-        seite_element(e.name, art_name(e.art), box_von(e), e.text, entwurf::pixel(e.links), entwurf::pixel(e.oben),
-                      entwurf::pixel(e.breite), entwurf::pixel(e.hoehe), e.tab_index, e.sichtbar, e.fett,
-                      e.zugang_name, e.zugang_beschreibung);
+        seite_element(e.name, art_name(e.art), box_von(e), entwurf::starttext(e).c_str(), entwurf::pixel(e.links),
+                      entwurf::pixel(e.oben), entwurf::pixel(e.breite), entwurf::pixel(e.hoehe), e.tab_index,
+                      e.sichtbar, e.fett, uebersetzt(e.zugang_name), uebersetzt(e.zugang_beschreibung));
     }
     seite_waehlen(entwurf::start_modus, 1);
     programm->kern.Form_Load();

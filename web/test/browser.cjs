@@ -41,6 +41,8 @@ const FIREFOX_EINSTELLUNGEN = {
   'browser.aboutHomeSnippets.updateUrl': NIRGENDS,
   'browser.region.network.url': NIRGENDS,
   'geo.provider.network.url': NIRGENDS,
+  // A German user's browser: the page speaks the browser's language.
+  'intl.accept_languages': 'de-DE,de',
   // The clipboard read back by the test, without a paste prompt.
   'dom.events.testing.asyncClipboard': true,
   // The limit on address changes that a user's Firefox has (200 in ten
@@ -69,8 +71,9 @@ async function starten(engine, { touch = false } = {}) {
     // The limit on address changes that a user's Chromium has, which the
     // driver lifts by default.
     ignoreDefaultArgs: ['--disable-ipc-flooding-protection'],
-    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-      '--disable-sync', '--no-first-run', '--disable-features=Translate,OptimizationHints,MediaRouter'],
+    // A German user's browser, as Firefox's profile says it.
+    args: ['--lang=de-DE', '--accept-lang=de-DE,de', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', '--no-first-run', '--disable-features=Translate,OptimizationHints,MediaRouter'],
   });
 }
 

@@ -73,8 +73,9 @@ after(async () => {
 
 // A fresh page at the given client size, from disk unless told otherwise;
 // every request it makes is recorded.
+// sprachen: the browser's preferred languages, as navigator.languages.
 async function oeffnen({ breite = 930, hoehe = 570, adresse = null, dichte = 1, touch = false, ablesen = false,
-  b = browser } = {}) {
+  b = browser, sprachen = null } = {}) {
   const kontext = await b.createBrowserContext();
   // Reading the clipboard back: Chromium asks for the permission, Firefox's
   // profile allows it (FIREFOX_EINSTELLUNGEN).
@@ -87,6 +88,7 @@ async function oeffnen({ breite = 930, hoehe = 570, adresse = null, dichte = 1, 
   const fehler = [];
   page.on('request', (r) => anfragen.push(r.url()));
   page.on('pageerror', (e) => fehler.push(e.message));
+  if (sprachen) await page.evaluateOnNewDocument((l) => Object.defineProperty(navigator, 'languages', { get: () => l }), sprachen);
   await page.goto(adresse || 'file://' + path.join(SEITE, 'index.html'));
   await page.waitForSelector('html[data-bereit="1"]');
   return { page, kontext, anfragen, fehler };
@@ -819,6 +821,83 @@ test('"Beispiele": an example chosen by pointer or by keyboard sets the boxes an
   assert.equal(await fokus(page), 'txt_X1_0');
   assert.deepEqual(fehler, []);
   await kontext.close();
+});
+
+test('in English: by the address or the browser, numbers with a point, the switch, nothing cut off', async (t) => {
+  const { page, kontext, fehler } = await oeffnen({ adresse: httpAdresse + '?strahlen&sprache=en', ablesen: true });
+  assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
+  assert.equal(await page.$eval('#mnu_sprache', (e) => e.textContent), 'Language');
+  assert.equal(await wert(page, '#txt_n1'), '1.5');
+  const readout = await page.evaluate(() => {
+    const r = document.getElementById('grafik').getBoundingClientRect();
+    document.getElementById('grafik').dispatchEvent(new PointerEvent('pointermove',
+      { clientX: r.left + r.width / 3, clientY: r.top + r.height / 3, pointerType: 'mouse', bubbles: true }));
+    return document.getElementById('lbl_cursor_position').textContent;
+  });
+  assert.match(readout, /^x = -?\d+\.\d {5}y = -?\d+\.\d$/);
+  // Either separator is taken; the address writes the point and keeps the language.
+  await eintippen(page, 'txt_n1', '1,7');
+  await page.keyboard.press('Tab');
+  assert.equal(await page.evaluate(() => location.search), '?n=1.7&strahlen&sprache=en');
+  // Measurements and their copy with points.
+  await page.click('#mnu_messwerte');
+  await page.waitForSelector('#messwerte');
+  assert.equal(await page.$eval('#messwerte .titelleiste span', (e) => e.textContent), 'Vandrel - Measurements');
+  const werte = await messwertetext(page);
+  assert.ok(/\d\.\d/.test(werte) && !/\d,\d/.test(werte), werte);
+  assert.ok(await anzahl(page, '#messwerte td.zahl') > 10);
+  await page.bringToFront();
+  await page.click('#messwerte [data-name="cmd_kopieren"]');
+  await meldungAbwarten(page);
+  await page.keyboard.press('Enter');
+  await meldungZu(page);
+  assert.equal(await page.evaluate(() => navigator.clipboard.readText()), werte);
+  await page.click('#messwerte [data-name="cmd_ok"]');
+  // The menu "Language": each language by its own name, the one in use
+  // checked; Deutsch opens the page anew, the scene and the choice in its address.
+  await page.click('#mnu_sprache');
+  assert.deepEqual(await page.$$eval('#mnu_sprache_menue > .menuepunkt', (l) => l.map((e) => [e.textContent,
+    e.getAttribute('aria-checked')])), [['Deutsch', 'false'], ['English', 'true']]);
+  await Promise.all([page.waitForNavigation(), page.click('#mnu_sprache_de')]);
+  await page.waitForSelector('html[data-bereit="1"]');
+  assert.equal(await page.evaluate(() => document.documentElement.lang), 'de');
+  assert.equal(await page.$eval('#mnu_sprache', (e) => e.textContent), 'Sprache');
+  assert.equal(await wert(page, '#txt_n1'), '1,7');
+  assert.equal(await page.evaluate(() => location.search), '?n=1,7&strahlen&sprache=de');
+  // Alt+S, E: back to English by the keyboard.
+  await taste(page, 'Alt+S');
+  await Promise.all([page.waitForNavigation(), page.keyboard.press('e')]);
+  await page.waitForSelector('html[data-bereit="1"]');
+  assert.equal(await page.evaluate(() => location.search), '?n=1.7&strahlen&sprache=en');
+  assert.deepEqual(fehler, []);
+  await kontext.close();
+
+  // Chosen by the browser's languages, on a phone and a laptop screen: no
+  // caption is cut off and the menu bar's items all show.
+  for (const f of [{ breite: 390, hoehe: 844 - MENUE, dichte: 3, touch: true, b: fingerBrowser },
+    { breite: 1366, hoehe: 768 - MENUE }]) {
+    await t.test(`${f.breite} x ${f.hoehe + MENUE}`, async () => {
+      const { page, kontext } = await oeffnen({ ...f, sprachen: ['fr-FR', 'en-GB', 'de'] });
+      assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
+      assert.equal(await page.evaluate(() => location.search), '');
+      await page.click('#opt_abbildung');
+      await page.click('#mnu_sprache');
+      // scrollWidth rounds up: less than a pixel over is the last letter's side bearing.
+      const zuBreit = await page.evaluate(() => [...document.querySelectorAll('#menue, #menue .menuepunkt, #steuerung *')]
+        .filter((e) => e.tagName !== 'INPUT' && e.clientWidth > 0 && e.scrollWidth > e.clientWidth + 1)
+        .map((e) => `${e.id || e.className} "${e.textContent}" ${e.scrollWidth} > ${e.clientWidth}`));
+      assert.deepEqual(zuBreit, []);
+      // A heading's words stand apart.
+      const woerter = await page.$$eval('.kopf span', (l) => l.filter((e) => e.getClientRects().length)
+        .map((e) => [e.parentElement.id, e.getBoundingClientRect().left, e.getBoundingClientRect().right]));
+      woerter.forEach((w, i) => {
+        if (i > 0 && woerter[i - 1][0] === w[0]) assert.ok(woerter[i - 1][2] <= w[1], JSON.stringify(woerter));
+      });
+      const klapp = await page.$eval('#mnu_sprache_menue', (e) => e.getBoundingClientRect().toJSON());
+      assert.ok(klapp.left >= 0 && klapp.right <= f.breite + 0.5 && klapp.height > 0, JSON.stringify(klapp));
+      await kontext.close();
+    });
+  }
 });
 
 test('for screen readers: reading order, the menu, the drawing described after each redraw, the readout, the formulas', async (t) => {
