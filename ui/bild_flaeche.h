@@ -49,6 +49,7 @@ public:
 protected:
     void text_zeichnen(const std::string& text, double x, double y, std::uint32_t rgb) override;
     double text_breite(const std::string& text) const override;
+    double text_grundlinie() const override;
 
 private:
     // A QImage over the pixels, in logical pixels of the client area.

@@ -53,6 +53,13 @@ function textBreite(text) {
   return b;
 }
 
+// How far below its top textZeichnen puts a text's baseline, in CSS pixels.
+function textGrundlinie() {
+  const ctx = document.createElement('canvas').getContext('2d');
+  ctx.font = `${schriftPx}px "Vandrel Sans"`;
+  return Math.ceil(ctx.measureText('0').fontBoundingBoxAscent);
+}
+
 function textZeichnen(heap32, text, x, y, rgb, pixel, breite, hoehe, massstab) {
   const m = textmaske(text, massstab);
   const x0 = Math.round(x * massstab);

@@ -98,6 +98,7 @@ const Seite = {
   bild,
   textZeichnen,
   textBreite,
+  textGrundlinie,
 };
 
 var Module = {

@@ -55,6 +55,7 @@ EM_JS(void, seite_text_zeichnen,
        double massstab),
       { Seite.textZeichnen(HEAPU32, UTF8ToString(text), x, y, rgb >>> 0, pixel, breite, hoehe, massstab); });
 EM_JS(double, seite_text_breite, (const char* text), { return Seite.textBreite(UTF8ToString(text)); });
+EM_JS(double, seite_text_grundlinie, (), { return Seite.textGrundlinie(); });
 EM_JS(void, seite_titel, (const char* titel), { Seite.titel(UTF8ToString(titel)); });
 EM_JS(void, seite_entwurf, (int breite, int hoehe, const char* cursor_name),
       { Seite.entwurf(breite, hoehe, UTF8ToString(cursor_name)); });
@@ -121,6 +122,7 @@ protected:
         seite_text_zeichnen(text.c_str(), x, y, rgb, pixel_schreiben(), breite(), hoehe(), massstab());
     }
     double text_breite(const std::string& text) const override { return seite_text_breite(text.c_str()); }
+    double text_grundlinie() const override { return seite_text_grundlinie(); }
 };
 
 class Seitenansicht : public Ansicht {
