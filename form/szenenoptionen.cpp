@@ -100,6 +100,8 @@ Szenenangabe szene_aus_adresse(std::string_view abfrage)
             szene.abbildung = true;
         } else if (name == option_strahlen) {
             szene.strahlen = true;
+        } else if (name == option_projektor) {
+            szene.projektor = true;
         }
         for (const Szenenoption& o : szenenoptionen) {
             if (name == o.name) {
@@ -135,7 +137,7 @@ double eingabe_in(const Module1_t& m, Box box)
 
 }  // namespace
 
-std::string szene_als_adresse(const Ansicht& ansicht)
+std::string szene_als_adresse(const Ansicht& ansicht, bool projektor)
 {
     std::string abfrage;
     const auto anhaengen = [&abfrage](const std::string& teil) {
@@ -158,6 +160,9 @@ std::string szene_als_adresse(const Ansicht& ansicht)
     }
     if (ansicht.chk_licht_Value() == 1) {
         anhaengen(option_strahlen);
+    }
+    if (projektor) {
+        anhaengen(option_projektor);
     }
     return abfrage;
 }

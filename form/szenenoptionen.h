@@ -32,6 +32,8 @@ inline constexpr Box uebernahme_reihenfolge[] = {Box::R1_a,    Box::R1_b, Box::n
 
 inline constexpr const char* option_abbildung = "abbildung";
 inline constexpr const char* option_strahlen = "strahlen";
+// Not part of the scene but of how the page shows it: the projector view.
+inline constexpr const char* option_projektor = "projektor";
 
 // The option of a box.
 const Szenenoption& szenenoption(Box box);
@@ -46,6 +48,7 @@ struct Szenenangabe {
     std::vector<Wert> werte;
     bool abbildung = false;
     bool strahlen = false;
+    bool projektor = false;
 };
 
 // The query of an address ("r1=40&n=1,7&abbildung", with or without its
@@ -57,10 +60,11 @@ Szenenangabe szene_aus_adresse(std::string_view abfrage);
 // The scene the picture shows as such a query, without "?": the values
 // taken over that differ from the start values, in window order, written
 // as a box writes a value back (a plane radius as "unendlich"), then
-// "abbildung" and "strahlen" when chosen; empty for the start scene. A
+// "abbildung" and "strahlen" when chosen, and "projektor" in the projector
+// view; empty for the start scene in the ordinary view. A
 // box's text that was never taken over is no part of it. Only letters,
 // digits and "-._~," stand as they are, everything else is percent-escaped.
-std::string szene_als_adresse(const Ansicht& ansicht);
+std::string szene_als_adresse(const Ansicht& ansicht, bool projektor = false);
 
 // What selects a mode and checks or unchecks the rays on a view, the way a
 // click on the control does (so that the core's click handlers run). Each
