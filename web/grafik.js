@@ -100,7 +100,7 @@ function groesseMelden() {
   leinwand.style.height = h + 'px';
   const seite = document.documentElement;
   Module._vandrel_groesse(b, h, window.devicePixelRatio || 1, seite.clientWidth, seite.clientHeight,
-    document.visibilityState === 'hidden' ? 1 : 0);
+    document.visibilityState === 'hidden' ? 1 : 0, fliesst() ? 1 : 0);
 }
 
 function groesseBeobachten() {

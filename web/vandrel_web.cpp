@@ -63,6 +63,9 @@ EM_JS(void, seite_beschreibung, (const char* text), { Seite.beschreibung(UTF8ToS
 // 0 an arrow, 1 an open hand, 2 a closed hand (Zeigerform).
 EM_JS(void, seite_zeigerform, (int form), { Seite.zeigerform(form); });
 EM_JS(void, seite_adresse, (const char* abfrage), { Seite.adresse(UTF8ToString(abfrage)); });
+// The projector view on (1) or off: the page lays itself out anew and
+// reports its size.
+EM_JS(void, seite_projektor, (int an), { Seite.projektor(!!an); });
 EM_JS(void, seite_link_kopieren, (), { Seite.linkKopieren(); });
 EM_JS(char*, seite_abfrage, (), {
     const s = Seite.abfrage();
@@ -94,12 +97,12 @@ EM_JS(void, seite_element,
 // The examples' captions come one a line.
 EM_JS(void, seite_menue,
       (const char* datei, const char* kopieren, const char* link, const char* ende, const char* messwerte,
-       const char* beispiele, const char* beispiel_titel, const char* info, const char* grafik_name,
-       const char* grafik_beschreibung),
+       const char* beispiele, const char* beispiel_titel, const char* ansicht, const char* projektor,
+       const char* info, const char* grafik_name, const char* grafik_beschreibung),
       {
           Seite.menue(UTF8ToString(datei), UTF8ToString(kopieren), UTF8ToString(link), UTF8ToString(ende),
                       UTF8ToString(messwerte), UTF8ToString(beispiele), UTF8ToString(beispiel_titel).split('\n'),
-                      UTF8ToString(info));
+                      UTF8ToString(ansicht), UTF8ToString(projektor), UTF8ToString(info));
           Seite.grafikZugang(UTF8ToString(grafik_name), UTF8ToString(grafik_beschreibung));
       });
 
@@ -261,6 +264,10 @@ struct Programm {
     // makes it wait, until the message is closed.
     Szenenangabe rest;
     bool uebernahme = false;
+    // The projector view: the picture drawn entwurf::projektor_massstab
+    // times as large, on a client area as many times smaller.
+    bool projektor = false;
+    int vergroesserung() const { return projektor ? entwurf::projektor_massstab : 1; }
 };
 
 std::unique_ptr<Programm> programm;
@@ -270,7 +277,7 @@ std::unique_ptr<Programm> programm;
 void adresse_melden()
 {
     if (programm && !programm->uebernahme && !programm->ansicht.meldung_offen() && !programm->ansicht.beendet()) {
-        seite_adresse(szene_als_adresse(programm->ansicht).c_str());
+        seite_adresse(szene_als_adresse(programm->ansicht, programm->projektor).c_str());
     }
 }
 
@@ -335,6 +342,20 @@ void szene_tippen(Szenenangabe szene)
     });
 }
 
+void projektor_setzen(bool an)
+{
+    programm->projektor = an;
+    programm->ansicht.leinwand().darstellung.projektor = an;
+    seite_projektor(an ? 1 : 0);  // reports the new size, which redraws
+}
+
+// A pointer's place in CSS pixels of the client area, in the world.
+Rasterbild::Weltpunkt welt(double x, double y)
+{
+    const double k = programm->vergroesserung();
+    return programm->ansicht.leinwand().welt(x / k, y / k);
+}
+
 const char* art_name(entwurf::Art art)
 {
     switch (art) {
@@ -373,8 +394,8 @@ EMSCRIPTEN_KEEPALIVE void vandrel_start()
         beispiel_titel += (beispiel_titel.empty() ? "" : "\n") + std::string(b.titel);
     }
     seite_menue(entwurf::mnu_Datei, entwurf::mnu_copy, entwurf::mnu_link, entwurf::mnu_Ende, entwurf::mnu_messwerte,
-                entwurf::mnu_beispiele, beispiel_titel.c_str(), entwurf::mnu_info, entwurf::grafik_name,
-                entwurf::grafik_beschreibung);
+                entwurf::mnu_beispiele, beispiel_titel.c_str(), entwurf::mnu_ansicht, entwurf::mnu_projektor,
+                entwurf::mnu_info, entwurf::grafik_name, entwurf::grafik_beschreibung);
     for (const entwurf::Steuerelement& e : entwurf::steuerelemente) {
         seite_element(e.name, art_name(e.art), box_von(e), e.text, entwurf::pixel(e.links), entwurf::pixel(e.oben),
                       entwurf::pixel(e.breite), entwurf::pixel(e.hoehe), e.tab_index, e.sichtbar, e.fett,
@@ -385,15 +406,19 @@ EMSCRIPTEN_KEEPALIVE void vandrel_start()
 }
 
 // The client area in CSS pixels, the device pixel ratio, the whole page in
-// CSS pixels, and 1 while the page is hidden (the window minimized).
+// CSS pixels, 1 while the page is hidden (the window minimized), and 1 where
+// the controls flow above the drawing rather than standing over its top.
 EMSCRIPTEN_KEEPALIVE void vandrel_groesse(int breite, int hoehe, double verhaeltnis, int seite_breite,
-                                          int seite_hoehe, int verborgen)
+                                          int seite_hoehe, int verborgen, int kopf_knapp)
 {
     if (!programm || programm->ansicht.beendet()) {
         return;
     }
     Leinwand& l = programm->ansicht.leinwand();
-    l.groesse_setzen(breite, hoehe, verhaeltnis);
+    // The projector view draws as the export draws its larger pictures.
+    const int k = programm->vergroesserung();
+    l.groesse_setzen(breite / k, hoehe / k, verhaeltnis * k);
+    l.darstellung.kopf_knapp = kopf_knapp != 0;
     programm->ansicht.pixelverhaeltnis_setzen(verhaeltnis);
     l.fenster_setzen(seite_breite * double(entwurf::twips_je_pixel), seite_hoehe * double(entwurf::twips_je_pixel),
                      verborgen ? 1 : 0);
@@ -408,7 +433,11 @@ EMSCRIPTEN_KEEPALIVE void vandrel_adresse_lesen()
         char* p = seite_abfrage();
         const std::string abfrage(p);
         std::free(p);
-        szene_tippen(szene_aus_adresse(abfrage));
+        const Szenenangabe szene = szene_aus_adresse(abfrage);
+        if (szene.projektor) {
+            projektor_setzen(true);
+        }
+        szene_tippen(szene);
     }
 }
 
@@ -421,7 +450,8 @@ EMSCRIPTEN_KEEPALIVE void vandrel_lost_focus(int box)
 }
 
 // 0 "Abbildung", 1 "Fokus", 2 "Lichtstrahlen", 3 "Kopieren", 4 "Ende", 5 "Info",
-// 6 "Messwerte"; in the measured-values panel 7 its "Kopieren", 8 its closing; 9 "Link kopieren".
+// 6 "Messwerte"; in the measured-values panel 7 its "Kopieren", 8 its closing; 9 "Link kopieren";
+// 10 "Projektor", which turns the projector view on or off.
 EMSCRIPTEN_KEEPALIVE void vandrel_klick(int was)
 {
     if (!programm || programm->ansicht.beendet()) {
@@ -442,6 +472,11 @@ EMSCRIPTEN_KEEPALIVE void vandrel_klick(int was)
         // The address of the picture as it stands, not one a step behind.
         adresse_melden();
         seite_link_kopieren();
+        break;
+    case 10:
+        if (!programm->ansicht.meldung_offen()) {
+            projektor_setzen(!programm->projektor);
+        }
         break;
     default: break;
     }
@@ -478,7 +513,7 @@ EMSCRIPTEN_KEEPALIVE void vandrel_zeiger_bewegen(double x, double y, int finger)
     if (!programm || programm->ansicht.beendet()) {
         return;
     }
-    const Rasterbild::Weltpunkt w = programm->ansicht.leinwand().welt(x, y);
+    const Rasterbild::Weltpunkt w = welt(x, y);
     programm->kern.Zeiger_bewegen(w.x, w.y, finger != 0);
     if (programm->kern.gegriffen() != Griff::keiner) {
         adresse_melden();
@@ -492,7 +527,7 @@ EMSCRIPTEN_KEEPALIVE int vandrel_greifbar(double x, double y, int finger)
     if (!bereit()) {
         return 0;
     }
-    const Rasterbild::Weltpunkt w = programm->ansicht.leinwand().welt(x, y);
+    const Rasterbild::Weltpunkt w = welt(x, y);
     return programm->kern.griff_bei(w.x, w.y, finger != 0) != Griff::keiner ? 1 : 0;
 }
 
@@ -502,7 +537,7 @@ EMSCRIPTEN_KEEPALIVE int vandrel_zeiger_runter(double x, double y, int finger)
     if (!bereit()) {
         return 0;
     }
-    const Rasterbild::Weltpunkt w = programm->ansicht.leinwand().welt(x, y);
+    const Rasterbild::Weltpunkt w = welt(x, y);
     return programm->kern.Zeiger_runter(w.x, w.y, finger != 0) ? 1 : 0;
 }
 
