@@ -54,6 +54,7 @@ public:
     }
     void Print(const std::string&) override {}
     double TextWidth(const std::string&) const override { return 0; }
+    double TextBaseline() const override { return 0; }
     double ScaleX(double) const override { return 0; }
     double ScaleY(double) const override { return 0; }
     double Width() const override { return 13950 + 240; }

@@ -77,6 +77,16 @@ inline constexpr const char* mnu_Ende = N_("&Ende");
 inline constexpr const char* mnu_messwerte = N_("&Messwerte");
 // Its items are the examples' captions (form/beispiele.h).
 inline constexpr const char* mnu_beispiele = N_("&Beispiele");
+// Its one item is checked while the window is shown for a projector.
+inline constexpr const char* mnu_ansicht = N_("&Ansicht");
+inline constexpr const char* mnu_projektor = N_("&Projektor");
 inline constexpr const char* mnu_info = N_("&Info");
+
+// The projector view enlarges the controls, their text and the picture by
+// this factor: the picture is drawn as the picture export draws its larger
+// sizes, at this many times the screen's pixels per logical pixel on a
+// client area as many times smaller, so that lines, points and text grow
+// and nothing else changes.
+inline constexpr int projektor_massstab = 2;
 
 }  // namespace entwurf

@@ -101,6 +101,8 @@ Szenenangabe szene_aus_adresse(std::string_view abfrage)
             szene.abbildung = true;
         } else if (name == option_strahlen) {
             szene.strahlen = true;
+        } else if (name == option_projektor) {
+            szene.projektor = true;
         } else if (name == option_sprache) {
             szene.sprache = text;
         }
@@ -138,7 +140,7 @@ double eingabe_in(const Module1_t& m, Box box)
 
 }  // namespace
 
-std::string szene_als_adresse(const Ansicht& ansicht, std::string_view sprache)
+std::string szene_als_adresse(const Ansicht& ansicht, bool projektor, std::string_view sprache)
 {
     std::string abfrage;
     const auto anhaengen = [&abfrage](const std::string& teil) {
@@ -161,6 +163,9 @@ std::string szene_als_adresse(const Ansicht& ansicht, std::string_view sprache)
     }
     if (ansicht.chk_licht_Value() == 1) {
         anhaengen(option_strahlen);
+    }
+    if (projektor) {
+        anhaengen(option_projektor);
     }
     if (!sprache.empty()) {
         anhaengen(std::string(option_sprache) + "=" + verschluesseln(sprache));

@@ -32,6 +32,8 @@ inline constexpr Box uebernahme_reihenfolge[] = {Box::R1_a,    Box::R1_b, Box::n
 
 inline constexpr const char* option_abbildung = "abbildung";
 inline constexpr const char* option_strahlen = "strahlen";
+// Not part of the scene but of how the page shows it: the projector view.
+inline constexpr const char* option_projektor = "projektor";
 // The page's language ("sprache=en"): no part of the scene, but kept with it
 // in the address, so that a link opens in the language it was chosen in.
 inline constexpr const char* option_sprache = "sprache";
@@ -49,6 +51,7 @@ struct Szenenangabe {
     std::vector<Wert> werte;
     bool abbildung = false;
     bool strahlen = false;
+    bool projektor = false;
     std::string sprache;  // as the address names it, empty without
 };
 
@@ -61,11 +64,12 @@ Szenenangabe szene_aus_adresse(std::string_view abfrage);
 // The scene the picture shows as such a query, without "?": the values
 // taken over that differ from the start values, in window order, written
 // as a box writes a value back (a plane radius as "unendlich"), then
-// "abbildung" and "strahlen" when chosen; empty for the start scene. A
-// box's text that was never taken over is no part of it. Only letters,
-// digits and "-._~," stand as they are, everything else is percent-escaped.
-// A language named (sprache) comes last, as "sprache=en".
-std::string szene_als_adresse(const Ansicht& ansicht, std::string_view sprache = {});
+// "abbildung" and "strahlen" when chosen, "projektor" in the projector view,
+// and last a language named (sprache) as "sprache=en"; empty for the start
+// scene in the ordinary view and the browser's language. A box's text that
+// was never taken over is no part of it. Only letters, digits and "-._~,"
+// stand as they are, everything else is percent-escaped.
+std::string szene_als_adresse(const Ansicht& ansicht, bool projektor = false, std::string_view sprache = {});
 
 // What selects a mode and checks or unchecks the rays on a view, the way a
 // click on the control does (so that the core's click handlers run). Each

@@ -21,6 +21,7 @@ public:
     std::vector<Aufruf> aufrufe;
     double breite = 13950 + 240, hoehe = 8550 + 1000;  // outer size in twips
     double zeichenbreite = 1;  // world units per character of a text
+    double grundlinie = 1;     // world units from a text's top to its baseline
     // World units per logical pixel: the window's design size over the default world.
     double pixel_x = 157.5 / 930, pixel_y = 52.0 / 570;
     int zustand = 0;
@@ -33,6 +34,7 @@ public:
     void PSet(double x, double y, Farbe farbe) override;
     void Print(const std::string& text) override;
     double TextWidth(const std::string& text) const override;
+    double TextBaseline() const override { return grundlinie; }
     double ScaleX(double pixel) const override { return pixel * pixel_x; }
     double ScaleY(double pixel) const override { return pixel * pixel_y; }
     double Width() const override { return breite; }

@@ -325,6 +325,16 @@ double Rasterbild::text_breite(const std::string&) const
     return 0;
 }
 
+double Rasterbild::text_grundlinie() const
+{
+    return 0;
+}
+
+double Rasterbild::TextBaseline() const
+{
+    return !pixel_ || ay_ == 0 ? 0 : text_grundlinie() * massstab_ / std::abs(ay_);
+}
+
 double Rasterbild::ScaleX(double pixel) const
 {
     return !pixel_ || ax_ == 0 ? 0 : pixel * massstab_ / std::abs(ax_);

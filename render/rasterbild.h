@@ -64,6 +64,7 @@ public:
     void PSet(double x, double y, Farbe farbe) override;
     void Print(const std::string& text) final;
     double TextWidth(const std::string& text) const final;
+    double TextBaseline() const final;
     double ScaleX(double pixel) const final;
     double ScaleY(double pixel) const final;
     double Width() const override { return breite_twips_; }
@@ -79,6 +80,8 @@ protected:
     virtual void text_zeichnen(const std::string& text, double x, double y, std::uint32_t rgb);
     // The width text_zeichnen gives the text, in logical pixels.
     virtual double text_breite(const std::string& text) const;
+    // How far below the text's upper-left corner text_zeichnen puts its baseline, in logical pixels.
+    virtual double text_grundlinie() const;
     std::uint32_t* pixel_schreiben() { return pixel_.get(); }
 
 private:

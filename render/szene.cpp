@@ -8,6 +8,7 @@
 #include "lens/sprache.h"
 #include "zahlformat.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <iterator>
@@ -19,6 +20,16 @@ Messung_t Messung;
 namespace {
 
 Module1_t& m = Module1;
+
+// Where the frame's texts stand, in world units, for the surface's size:
+// skalieren sets it, the drawing reads it.
+struct Rahmenmass {
+    double y_zahlen = 0;     // how far left of x_min the y axis's numbers begin
+    double reihe_dick = 0;   // the tops of the two letter rows above y_max
+    double reihe_duenn = 0;
+    double hinweis = 0;      // the top of the notice line above y_max
+};
+Rahmenmass rahmenmass;
 
 void text_an(Zeichenflaeche& f, double x, double y, const char* text)
 {
@@ -64,7 +75,7 @@ void rahmen_zeichnen(Zeichenflaeche& f)
     }
     for (Integer k = 0; k.wert() <= 5; k = k + Integer(1)) {
         const double v = pruefe(y_min + pruefe(double(k * m.y_span) / 5));
-        f.CurrentX = pruefe(x_min - pruefe(0.023 * x_span));
+        f.CurrentX = pruefe(x_min - rahmenmass.y_zahlen);
         f.CurrentY = pruefe(v + pruefe(0.015 * y_span));
         f.Print(format_0(v));
     }
@@ -73,11 +84,11 @@ void rahmen_zeichnen(Zeichenflaeche& f)
 // One lens surface: a polyline over the angle from the lower rim to the
 // upper one, bulging out or curving in as its radius says, or a straight
 // line for a plane surface.
-void flaeche_zeichnen(Zeichenflaeche& f, const Flaeche& flaeche)
+void flaeche_zeichnen(Zeichenflaeche& f, const Flaeche& flaeche, Farbe farbe)
 {
     const double halbe_hoehe = double(m.D1) * 0.5;
     if (flaeche.eben()) {
-        f.Line(flaeche.S, -halbe_hoehe, flaeche.S, halbe_hoehe, farbe::gelb);
+        f.Line(flaeche.S, -halbe_hoehe, flaeche.S, halbe_hoehe, farbe);
         return;
     }
     // The arc about M: x = M -/+ r cos(phi) with the radius's sign, so that
@@ -96,13 +107,13 @@ void flaeche_zeichnen(Zeichenflaeche& f, const Flaeche& flaeche)
 
     double x, y;
     punkt(-winkel, x, y);
-    f.PSet(x, y, farbe::gelb);
+    f.PSet(x, y, farbe);
 
     const double grenze = winkel;
     const double schritt = 0.001;
     for (double phi = -winkel; phi <= grenze; phi = pruefe(phi + schritt)) {
         punkt(phi, x, y);
-        f.Line(x, y, farbe::gelb);
+        f.Line(x, y, farbe);
     }
 }
 
@@ -166,14 +177,22 @@ void hauptebene(Zeichenflaeche& f, double x)
 void linse_zeichnen(Zeichenflaeche& f)
 {
     f.ForeColor = farbe::blau;
-    buchstaben(f, m.y_max + Integer(2), {{m.xH1, "H"}, {m.xH2, "H'"}, {m.xF2, "F'"}, {m.xF1, "F"}});
+    buchstaben(f, pruefe(double(m.y_max) + rahmenmass.reihe_dick),
+               {{m.xH1, "H"}, {m.xH2, "H'"}, {m.xF2, "F'"}, {m.xF1, "F"}});
 
     f.ForeColor = farbe::schaltflaechentext;
-    buchstaben(f, pruefe(double(m.y_max) + 3.5), {{m.xF2_duenn, "F'"}, {m.xF1_duenn, "F"}});
+    buchstaben(f, pruefe(double(m.y_max) + rahmenmass.reihe_duenn), {{m.xF2_duenn, "F'"}, {m.xF1_duenn, "F"}});
 
+    // On a projector the yellow stands on a dark line one pixel wider on
+    // each side: yellow alone has a contrast of 1.07 against white.
+    if (f.darstellung.projektor) {
+        f.DrawWidth = 3;
+        flaeche_zeichnen(f, linke_flaeche(m), farbe::dunkelgelb);
+        flaeche_zeichnen(f, rechte_flaeche(m), farbe::dunkelgelb);
+    }
     f.DrawWidth = 1;
-    flaeche_zeichnen(f, linke_flaeche(m));
-    flaeche_zeichnen(f, rechte_flaeche(m));
+    flaeche_zeichnen(f, linke_flaeche(m), farbe::gelb);
+    flaeche_zeichnen(f, rechte_flaeche(m), farbe::gelb);
 
     f.DrawWidth = 2;
     strich(f, m.xF2_duenn, f.ForeColor);
@@ -248,7 +267,7 @@ void bildhinweis(Zeichenflaeche& f, const std::string& text)
 {
     f.ForeColor = farbe::schaltflaechentext;
     f.CurrentX = pruefe(double(m.x_max) - f.TextWidth(text));
-    f.CurrentY = pruefe(double(m.y_max) + pruefe(0.15 * double(m.y_span)));
+    f.CurrentY = pruefe(double(m.y_max) + rahmenmass.hinweis);
     f.Print(text);
 }
 
@@ -371,11 +390,80 @@ void skalieren(Zeichenflaeche& flaeche)
     m.y_span = m.y_max - m.y_min;
     const double x_min = m.x_min, x_max = m.x_max, y_min = m.y_min, y_max = m.y_max;
     const double x_span = m.x_span, y_span = m.y_span;
-    const double x1 = pruefe(x_min - pruefe(0.025 * x_span));
-    const double y1 = pruefe(y_max + pruefe(0.25 * y_span));
-    const double x2 = pruefe(x_max + pruefe(0.025 * x_span));
-    const double y2 = pruefe(y_min - pruefe(0.05 * y_span));
-    flaeche.Scale(x1, y1, x2, y2);
+    // The margins as designed, in world units.
+    double links = pruefe(0.025 * x_span), rechts = links;
+    double oben = pruefe(0.25 * y_span), unten = pruefe(0.05 * y_span);
+    rahmenmass = {pruefe(0.023 * x_span), 2, 3.5, pruefe(0.15 * y_span)};
+    flaeche.Scale(pruefe(x_min - links), pruefe(y_max + oben), pruefe(x_max + rechts), pruefe(y_min - unten));
+
+    // The texts keep their logical pixels however small the picture is:
+    // where the designed margins are too narrow for them, the margins grow
+    // as far as the texts need, and the frame shrinks.
+    const double px = flaeche.ScaleX(1), py = flaeche.ScaleY(1);
+    if (!(px > 0) || !(py > 0)) {
+        return;  // no pixels, no font
+    }
+    const double W = (x_span + 2 * links) / px, H = (y_span + oben + unten) / py;
+    const auto breite = [&](double v) { return flaeche.TextWidth(format_0(v)) / px; };
+    const double x_zahl = breite(x_max);  // the last number, which reaches past the right end
+    double y_zahl = 0;
+    for (int k = 0; k <= 5; ++k) {
+        y_zahl = std::max(y_zahl, breite(y_min + k * y_span / 5));
+    }
+    const double grund = flaeche.TextBaseline() / py;
+    const bool knapp = flaeche.darstellung.kopf_knapp;
+
+    // All in logical pixels: the frame's width and height, and what stands
+    // beside and above it. A fixed point, since the designed offsets are
+    // parts of the frame; each step changes the margins by less than a
+    // quarter of what it changed the frame.
+    double rahmen_b = W * x_span / (x_span + 2 * links), rahmen_h = H * y_span / (y_span + oben + unten);
+    double l = 0, r = 0, o = 0, u = 0, y_abstand = 0, dick = 0, duenn = 0, hinweis = 0;
+    bool gewachsen = knapp;
+    for (int schritt = 0; schritt < 30; ++schritt) {
+        const double ey = rahmen_h / y_span;
+        // The numbers of y end at the frame at the latest; those of x, under
+        // the ticks, fit above the lower edge, the last one left of the right edge.
+        y_abstand = std::max(0.023 * rahmen_b, y_zahl);
+        l = std::max(0.025 * rahmen_b, y_abstand);
+        r = std::max(0.025 * rahmen_b, x_zahl - 0.01 * rahmen_b + 1);
+        u = std::max(0.05 * rahmen_h, 0.02 * rahmen_h + grund + 1);
+        // Above the ticks the thick lens's letters, above them the thin
+        // one's, above both the notice; the rows never cover each other.
+        const double strich = 0.01 * rahmen_h;
+        if (knapp) {
+            dick = strich + 1 + grund;
+            duenn = dick + grund + 1;
+            hinweis = duenn + grund + 3;
+            o = hinweis + 2;
+        } else {
+            dick = std::max(2 * ey, strich + grund);
+            duenn = std::max(3.5 * ey, dick + grund);
+            hinweis = std::max(0.15 * rahmen_h, duenn + grund + 2);
+            o = std::max(0.25 * rahmen_h, hinweis + 1);
+        }
+        if (schritt == 0) {
+            // As designed wherever that suffices: the picture does not move.
+            gewachsen = gewachsen || y_abstand > 0.023 * rahmen_b || l > 0.025 * rahmen_b ||
+                        r > 0.025 * rahmen_b || u > 0.05 * rahmen_h || dick > 2 * ey || duenn > 3.5 * ey ||
+                        hinweis > 0.15 * rahmen_h || o > 0.25 * rahmen_h;
+            if (!gewachsen) {
+                return;
+            }
+        }
+        rahmen_b = W - l - r;
+        rahmen_h = H - o - u;
+        if (!(rahmen_b > 1) || !(rahmen_h > 1)) {
+            return;  // no room for a frame at all: as designed, cut where it must
+        }
+    }
+    const double ex = rahmen_b / x_span, ey = rahmen_h / y_span;
+    links = l / ex;
+    rechts = r / ex;
+    oben = o / ey;
+    unten = u / ey;
+    rahmenmass = {y_abstand / ex, dick / ey, duenn / ey, hinweis / ey};
+    flaeche.Scale(pruefe(x_min - links), pruefe(y_max + oben), pruefe(x_max + rechts), pruefe(y_min - unten));
 }
 
 void Form_Resize(Formular& form)

@@ -98,6 +98,10 @@ TEST_F(Befehle, SceneInTheAddress)
     const Szenenangabe zurueck = szene_aus_adresse(adresse);
     EXPECT_EQ(zurueck.werte.size(), 4u);
     EXPECT_EQ(zurueck.werte[1].text, "unendlich");
+    // The projector view travels with it, last, and only when on.
+    EXPECT_FALSE(zurueck.projektor);
+    EXPECT_EQ(szene_als_adresse(a, true), adresse + "&projektor");
+    EXPECT_TRUE(szene_aus_adresse(adresse + "&projektor").projektor);
 }
 
 // The switches as a click on the view's controls works them.

@@ -130,6 +130,52 @@ TEST_F(Linsenbild, ZusatzdickeLaesstDenUmrissOffen)
     EXPECT_EQ(gelb, 2 + b[0].linien + b[1].linien);
 }
 
+TEST_F(Linsenbild, ImProjektorHatDerUmrissEinenDunklenRand)
+{
+    // The relative luminance of an 0x00BBGGRR colour, by the sRGB curve.
+    const auto leuchtdichte = [](Farbe f) {
+        double l = 0;
+        const double gewicht[3] = {0.2126, 0.7152, 0.0722};
+        for (int k = 0; k < 3; ++k) {
+            const double c = ((f >> (8 * k)) & 0xFF) / 255.0;
+            l += gewicht[k] * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+        return l;
+    };
+    for (const bool projektor : {false, true}) {
+        TestFormular form;
+        form.bild.darstellung.projektor = projektor;
+        Form_Resize(form);
+        // The two yellow arcs, and where they are on a projector, under each
+        // a wider one of the same shape in another colour.
+        const auto& a = form.bild.aufrufe;
+        const auto b = boegen(a);
+        ASSERT_EQ(b.size(), 2u);
+        std::vector<Aufruf> rand;
+        for (size_t i = 0; i < b[0].start; ++i) {
+            if (a[i].farbe != farbe::schaltflaechentext && a[i].farbe != farbe::blau &&
+                (a[i].art == Aufruf::Line || a[i].art == Aufruf::PSet)) {
+                rand.push_back(a[i]);
+            }
+        }
+        if (!projektor) {
+            EXPECT_TRUE(rand.empty());
+            continue;
+        }
+        ASSERT_EQ(rand.size(), b[0].linien + b[1].linien + 2);
+        for (size_t i = 0; i < rand.size(); ++i) {
+            const size_t k = i <= b[0].linien ? i : i - b[0].linien - 1;
+            const Aufruf& gelb = a[b[i <= b[0].linien ? 0 : 1].start + k];
+            EXPECT_EQ(rand[i].x2, gelb.x2);
+            EXPECT_EQ(rand[i].y2, gelb.y2);
+            EXPECT_GT(rand[i].breite, gelb.breite);
+        }
+        // Against the white picture at least 3:1, where yellow has 1.07:1.
+        EXPECT_GE(1.05 / (leuchtdichte(rand[0].farbe) + 0.05), 3);
+        EXPECT_LT(1.05 / (leuchtdichte(farbe::gelb) + 0.05), 1.1);
+    }
+}
+
 TEST_F(Linsenbild, KonkaveFlaecheWoelbtSichNachInnenEbeneIstEineGerade)
 {
     m.R1_a = 0;

@@ -113,6 +113,52 @@ TEST_F(Rahmen, StandardRahmenSkalaUndStriche)
     }
 }
 
+TEST_F(Rahmen, AufSchmalerFlaecheStehtJederTextGanzImBild)
+{
+    // A phone's drawing: 320 by 300 logical pixels, 7 pixels a character,
+    // the baseline 10 below a text's top. With the controls over the top
+    // margin, as designed, and with them above the drawing.
+    for (const bool knapp : {false, true}) {
+        TestFormular form;
+        form.fokus = False;
+        Aufzeichnung& f = form.bild;
+        f.pixel_x = 157.5 / 320;
+        f.pixel_y = 52.0 / 300;
+        f.zeichenbreite = 7 * f.pixel_x;
+        f.grundlinie = 10 * f.pixel_y;
+        f.darstellung.kopf_knapp = knapp;
+        Form_Resize(form);
+        const auto skalen = form.alle(Aufruf::Scale);
+        ASSERT_FALSE(skalen.empty());
+        const Aufruf& s = skalen.back();
+        const double wx = (s.x2 - s.x1) / 320, wy = (s.y1 - s.y2) / 300;
+        const double rahmen_oben = (s.y1 - 20.4) / wy;  // the upper ticks' ends
+        for (const Aufruf& d : form.alle(Aufruf::Print)) {
+            const double links = (d.x1 - s.x1) / wx, oben = (s.y1 - d.y1) / wy;
+            const double rechts = links + 7 * static_cast<double>(d.text.size()), grund = oben + 10;
+            EXPECT_GE(links, 0) << d.text << (knapp ? " knapp" : "");
+            EXPECT_LE(rechts, 320) << d.text << (knapp ? " knapp" : "");
+            EXPECT_GE(oben, 0) << d.text << (knapp ? " knapp" : "");
+            EXPECT_LE(grund, 300) << d.text << (knapp ? " knapp" : "");
+            if (d.text.find_first_of("HF") == 0) {
+                EXPECT_LE(grund, rahmen_oben) << d.text << (knapp ? " knapp" : "");
+            }
+        }
+        // The y axis's numbers end before the frame.
+        const auto drucke = form.alle(Aufruf::Print);
+        ASSERT_GE(drucke.size(), 12u);
+        EXPECT_LE(drucke[6].x1 + 3 * 7 * wx, 1e-9) << (knapp ? "knapp" : "");
+        // Without controls over it the top margin keeps what the letters
+        // need: two rows and the notice, not a quarter of the frame.
+        const double oben = (s.y1 - 20) / wy, rahmen = 40 / wy;
+        if (knapp) {
+            EXPECT_LT(oben, 0.2 * rahmen);
+        } else {
+            EXPECT_GE(oben, 0.25 * rahmen);
+        }
+    }
+}
+
 TEST_F(Rahmen, UngeradesNmaxRundetDieZahlen)
 {
     m.Nmax = 137;

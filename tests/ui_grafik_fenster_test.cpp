@@ -294,7 +294,7 @@ TEST_F(Fenster, ScreenReadersHearWhatEachControlHolds)
 TEST_F(Fenster, MenuTree)
 {
     const QList<QAction*> oben = f->menuBar()->actions();
-    ASSERT_EQ(oben.size(), 4);
+    ASSERT_EQ(oben.size(), 5);
     EXPECT_EQ(oben[0]->text(), QStringLiteral("&Datei"));
     ASSERT_NE(oben[0]->menu(), nullptr);
     const QList<QAction*> datei = oben[0]->menu()->actions();
@@ -313,8 +313,34 @@ TEST_F(Fenster, MenuTree)
     EXPECT_EQ(beispiele, (QStringList{"&Sammellinse mit reellem Bild", "&Lupe", "&Zerstreuungslinse", "&Plankonvexlinse",
                                       "&Meniskus", "&dicke Linse", "&Totalreflexion",
                                       QString::fromUtf8("sph\u00e4rische &Aberration")}));
-    EXPECT_EQ(oben[3]->text(), QStringLiteral("&Info"));
-    EXPECT_EQ(oben[3]->menu(), nullptr);
+    EXPECT_EQ(oben[3]->text(), QStringLiteral("&Ansicht"));
+    ASSERT_NE(oben[3]->menu(), nullptr);
+    const QList<QAction*> ansicht = oben[3]->menu()->actions();
+    ASSERT_EQ(ansicht.size(), 1);
+    EXPECT_EQ(ansicht[0]->text(), QStringLiteral("&Projektor"));
+    EXPECT_TRUE(ansicht[0]->isCheckable());
+    EXPECT_EQ(oben[4]->text(), QStringLiteral("&Info"));
+    EXPECT_EQ(oben[4]->menu(), nullptr);
+}
+
+TEST_F(Fenster, ProjectorViewEnlargesControlsAndPictureAlike)
+{
+    const QRect box = f->txt_X1_0->geometry();
+    const qreal verhaeltnis = f->bereich()->devicePixelRatioF();
+    f->mnu_projektor->trigger();
+    EXPECT_TRUE(f->mnu_projektor->isChecked());
+    f->resize(1860, f->menuBar()->height() + 1140);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(f->bereich()->size(), QSize(1860, 1140));
+    EXPECT_EQ(f->txt_X1_0->geometry(), QRect(box.topLeft() * 2, box.size() * 2));
+    EXPECT_EQ(f->bild().massstab(), 2 * verhaeltnis);
+    // Everything twice as large: the design's point is twice as far in.
+    QTest::mouseMove(f->bereich(), QPoint(20, 1000));
+    EXPECT_EQ(f->lbl_cursor_position->text(), QStringLiteral("x = -2,1     y = -15,6"));
+    f->mnu_projektor->trigger();
+    EXPECT_EQ(f->txt_X1_0->geometry(), box);
+    EXPECT_EQ(f->bereich()->size(), QSize(930, 570));
+    EXPECT_EQ(f->bild().massstab(), verhaeltnis);
 }
 
 // An example sets the boxes and the switches through their own clicks,

@@ -52,6 +52,11 @@ double BildFlaeche::text_breite(const std::string& text) const
     return QFontMetricsF(druckschrift()).horizontalAdvance(QString::fromStdString(text));
 }
 
+double BildFlaeche::text_grundlinie() const
+{
+    return QFontMetricsF(druckschrift()).ascent();
+}
+
 void BildFlaeche::text_zeichnen(const std::string& text, double x, double y, std::uint32_t rgb)
 {
     // A view of its own for each text: one that somebody else shares would

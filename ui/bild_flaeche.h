@@ -11,15 +11,22 @@
 #include <QPointF>
 #include <QSize>
 
+#include <algorithm>
+
 class BildFlaeche : public Rasterbild {
 public:
     using Rasterbild::groesse_setzen;
     using Rasterbild::systemfarben_setzen;
     using Rasterbild::welt;
 
-    void groesse_setzen(QSize logisch, qreal pixelverhaeltnis = 1.0)
+    // With a vergroesserung k the picture is drawn as the export draws its
+    // larger sizes: on a client area k times smaller at k times the pixel
+    // ratio, so that its lines, points and text are k times as large.
+    void groesse_setzen(QSize logisch, qreal pixelverhaeltnis = 1.0, int vergroesserung = 1)
     {
-        Rasterbild::groesse_setzen(logisch.width(), logisch.height(), pixelverhaeltnis);
+        vergroesserung_ = std::max(1, vergroesserung);
+        Rasterbild::groesse_setzen(logisch.width() / vergroesserung_, logisch.height() / vergroesserung_,
+                                   pixelverhaeltnis * vergroesserung_);
     }
     void systemfarben_setzen(const QColor& fensterhintergrund, const QColor& schaltflaechentext)
     {
@@ -40,15 +47,17 @@ public:
     // A picture of its own, for whoever keeps it (the clipboard): sharing the
     // pixels would make the next redraw copy them first.
     QImage kopie() const;
+    // A point in logical pixels of the client area, whatever the vergroesserung.
     QPointF welt(QPointF logisch) const
     {
-        const Weltpunkt w = Rasterbild::welt(logisch.x(), logisch.y());
+        const Weltpunkt w = Rasterbild::welt(logisch.x() / vergroesserung_, logisch.y() / vergroesserung_);
         return QPointF(w.x, w.y);
     }
 
 protected:
     void text_zeichnen(const std::string& text, double x, double y, std::uint32_t rgb) override;
     double text_breite(const std::string& text) const override;
+    double text_grundlinie() const override;
 
 private:
     // A QImage over the pixels, in logical pixels of the client area.
@@ -59,4 +68,5 @@ private:
     mutable QImage ansicht_;
     QFont schrift_;
     bool schrift_gesetzt_ = false;
+    int vergroesserung_ = 1;
 };

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QProxyStyle>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -40,10 +41,10 @@ QString text_q(const char* deutsch)
     return QString::fromUtf8(uebersetzt(deutsch));
 }
 
-void platzieren(QWidget* w, const entwurf::Steuerelement& e)
+void platzieren(QWidget* w, const entwurf::Steuerelement& e, int k = 1)
 {
     using entwurf::pixel;
-    w->setGeometry(pixel(e.links), pixel(e.oben), pixel(e.breite), pixel(e.hoehe));
+    w->setGeometry(pixel(e.links) * k, pixel(e.oben) * k, pixel(e.breite) * k, pixel(e.hoehe) * k);
 }
 
 // Labels, option buttons and the check box are opaque in the window colour,
@@ -252,6 +253,12 @@ frm_grafik::frm_grafik() : kern_(*this)
         punkt->setObjectName(QStringLiteral("mnu_beispiel_%1").arg(i + 1));
         connect(punkt, &QAction::triggered, this, [this, i] { beispiel_waehlen(i); });
     }
+    mnu_ansicht = menuBar()->addMenu(text_q(entwurf::mnu_ansicht));
+    mnu_ansicht->setObjectName(QStringLiteral("mnu_ansicht"));
+    mnu_projektor = mnu_ansicht->addAction(text_q(entwurf::mnu_projektor));
+    mnu_projektor->setObjectName(QStringLiteral("mnu_projektor"));
+    mnu_projektor->setCheckable(true);
+    connect(mnu_projektor, &QAction::toggled, this, [this](bool an) { projektor_setzen(an); });
     mnu_info = menuBar()->addAction(text_q(entwurf::mnu_info));
     mnu_info->setObjectName(QStringLiteral("mnu_info"));
     connect(mnu_copy, &QAction::triggered, this, [this] { kern_.mnu_copy_Click(); });
@@ -327,8 +334,45 @@ void frm_grafik::fenster_melden()
 
 void frm_grafik::flaeche_anpassen()
 {
-    bild_.groesse_setzen(bereich_->size(), bereich_->devicePixelRatioF());
+    bild_.groesse_setzen(bereich_->size(), bereich_->devicePixelRatioF(), vergroesserung_);
     fenster_melden();
+}
+
+void frm_grafik::projektor_setzen(bool an)
+{
+    const int k = an ? entwurf::projektor_massstab : 1;
+    mnu_projektor->setChecked(an);
+    if (k == vergroesserung_) {
+        return;
+    }
+    vergroesserung_ = k;
+    // The window's font reaches the controls and the menu bar; the notice
+    // keeps its own, bold. The picture's text grows with the picture.
+    QFont schrift = formular_schrift();
+    schrift.setPointSizeF(schrift.pointSizeF() * k);
+    setFont(schrift);
+    QFont fett = schrift;
+    fett.setBold(entwurf::element("lbl_virtuell").fett);
+    lbl_virtuell->setFont(fett);
+    for (QWidget* w : bereich_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        platzieren(w, entwurf::element(w->objectName().toUtf8().constData()), k);
+    }
+    lbl_objekt->massstab_setzen(k);
+    Lbl_eingabe->massstab_setzen(k);
+    bild_.darstellung.projektor = an;
+    // The window grows to the design k times as large, as far as the screen
+    // holds it, and goes back to the design size; a maximized one keeps its size.
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        QSize groesse(entwurf::pixel(entwurf::client_breite) * k,
+                      entwurf::pixel(entwurf::client_hoehe) * k + menuBar()->sizeHint().height());
+        if (an && screen() != nullptr) {
+            const QSize rand = frameGeometry().size() - size();
+            groesse = groesse.boundedTo(screen()->availableGeometry().size() - rand).expandedTo(size());
+        }
+        resize(groesse);
+    }
+    flaeche_anpassen();
+    kern_.neu_zeichnen();
 }
 
 void frm_grafik::changeEvent(QEvent* ereignis)

@@ -78,6 +78,9 @@ public:
     bool geschlossen() const { return geschlossen_; }
     // Hands the surface the client size and the outer window size.
     void flaeche_anpassen();
+    // The projector view on or off: the controls, their text and the
+    // picture entwurf::projektor_massstab times as large, the window with them where it can grow.
+    void projektor_setzen(bool an);
     // The box that belongs to an entry handler, or nullptr.
     QLineEdit* box(Box b) const;
 
@@ -103,6 +106,8 @@ public:
     QAction* mnu_Ende;
     QAction* mnu_messwerte;
     QMenu* mnu_beispiele;  // one item per example, in their order
+    QMenu* mnu_ansicht;
+    QAction* mnu_projektor;  // checkable: the projector view
     QAction* mnu_info;
     // The open measured-values window, or nullptr.
     frm_messwerte* messwerte() const;
@@ -131,4 +136,5 @@ private:
     QLineEdit* boxen_[box_anzahl] = {};
     int meldungen_ = 0;
     bool geschlossen_ = false;
+    int vergroesserung_ = 1;  // projektor_massstab in the projector view
 };

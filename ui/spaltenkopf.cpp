@@ -25,7 +25,7 @@ QRect Spaltenkopf::wortrahmen(int i) const
     const int breite = fm.horizontalAdvance(w.value(i));
     int links = 0;
     if (i > 0 && i - 1 < spalten_.size()) {
-        links = spalten_[i - 1] + (boxbreite_ - breite) / 2;
+        links = spalten_[i - 1] * massstab_ + (boxbreite_ * massstab_ - breite) / 2;
         links = std::max(0, std::min(links, width() - breite));
     }
     return QRect(links, 0, breite, height());

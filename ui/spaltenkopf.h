@@ -16,6 +16,8 @@ public:
     // spalten: left edge of each box relative to the label, one per word after the first.
     Spaltenkopf(const QString& caption, QList<int> spalten, int boxbreite, QWidget* eltern);
     QStringList woerter() const;
+    // The boxes stand k times as far apart and are k times as wide (the projector view).
+    void massstab_setzen(int k) { massstab_ = k; update(); }
     // Where word i is painted, in the label's pixels.
     QRect wortrahmen(int i) const;
 
@@ -25,4 +27,5 @@ protected:
 private:
     QList<int> spalten_;
     int boxbreite_;
+    int massstab_ = 1;
 };

@@ -324,16 +324,19 @@ function cursorZugang() {
   el.aussen.setAttribute('aria-label', cursorName);
 }
 
+// In the projector view the controls flow above the drawing too: twice as
+// large they would cover the top of the picture.
+let anordnen = () => {};
 function anordnungBeobachten() {
   const schmal = matchMedia(`(max-width: ${entwurfBreite - 0.5}px)`);
-  const setzen = () => {
+  anordnen = () => {
     const wurzel = document.documentElement;
-    wurzel.classList.toggle('fluss', schmal.matches || grobAbfrage.matches);
+    wurzel.classList.toggle('fluss', schmal.matches || grobAbfrage.matches || wurzel.classList.contains('projektor'));
     wurzel.classList.toggle('beruehrung', grobAbfrage.matches);
   };
-  schmal.addEventListener('change', setzen);
-  grobAbfrage.addEventListener('change', setzen);
-  setzen();
+  schmal.addEventListener('change', anordnen);
+  grobAbfrage.addEventListener('change', anordnen);
+  anordnen();
 }
 
 // Whether the controls flow in rows (a narrow page or a touch screen)

@@ -53,6 +53,13 @@ function textBreite(text) {
   return b;
 }
 
+// How far below its top textZeichnen puts a text's baseline, in CSS pixels.
+function textGrundlinie() {
+  const ctx = document.createElement('canvas').getContext('2d');
+  ctx.font = `${schriftPx}px "Vandrel Sans"`;
+  return Math.ceil(ctx.measureText('0').fontBoundingBoxAscent);
+}
+
 function textZeichnen(heap32, text, x, y, rgb, pixel, breite, hoehe, massstab) {
   const m = textmaske(text, massstab);
   const x0 = Math.round(x * massstab);
@@ -93,7 +100,7 @@ function groesseMelden() {
   leinwand.style.height = h + 'px';
   const seite = document.documentElement;
   Module._vandrel_groesse(b, h, window.devicePixelRatio || 1, seite.clientWidth, seite.clientHeight,
-    document.visibilityState === 'hidden' ? 1 : 0);
+    document.visibilityState === 'hidden' ? 1 : 0, fliesst() ? 1 : 0);
 }
 
 function groesseBeobachten() {

@@ -4,7 +4,7 @@
 const menue = { punkte: [], oben: -1, offen: false, unten: -1 };
 
 // The captions come from the core; "&" marks each access key.
-function menueBauen(datei, kopieren, link, ende, messwerte, beispiele, beispielTitel, info) {
+function menueBauen(datei, kopieren, link, ende, messwerte, beispiele, beispielTitel, ansicht, projektor, info) {
   const leiste = $('menue');
   const punkt = (caption, id, aktion, unterpunkte) => {
     const el = document.createElement('div');
@@ -36,6 +36,7 @@ function menueBauen(datei, kopieren, link, ende, messwerte, beispiele, beispielT
     punkt(messwerte, 'mnu_messwerte', 6, null),
     aufklapp(beispiele, 'mnu_beispiele', beispielTitel.map((t, i) =>
       punkt(t, 'mnu_beispiel_' + (i + 1), () => Module._vandrel_beispiel(i)))),
+    aufklapp(ansicht, 'mnu_ansicht', [punkt(projektor, 'mnu_projektor', 10)]),
     punkt(info, 'mnu_info', 5, null),
     // The languages by their own names, the one in use checked.
     aufklapp(uebersetzt('&Sprache'), 'mnu_sprache', sprachen.map(([code, name]) => {
@@ -46,6 +47,10 @@ function menueBauen(datei, kopieren, link, ende, messwerte, beispiele, beispielT
       return p;
     })),
   ];
+  // "Projektor" is checked while the projector view is on.
+  const schalter = oben[3].unterpunkte[0].el;
+  schalter.setAttribute('role', 'menuitemcheckbox');
+  schalter.setAttribute('aria-checked', 'false');
   for (const o of oben) leiste.append(o.el);
   for (const o of oben) if (o.klapp) leiste.append(o.klapp);
   const unter = oben.flatMap((o) => o.unterpunkte || []);
@@ -130,6 +135,8 @@ function menueOeffnen(o, u) {
     // Under its item, as far left as it must to stay on a narrow page.
     const rechts = $('menue').clientWidth - p.klapp.offsetWidth;
     p.klapp.style.left = Math.max(0, Math.min(p.el.offsetLeft, rechts)) + 'px';
+    // Under an item of the bar's second row, where a narrow page has one.
+    p.klapp.style.top = p.el.offsetTop > 0 ? p.el.offsetTop + p.el.offsetHeight - 1 + 'px' : '';
     p.el.setAttribute('aria-expanded', 'true');
   }
   markieren(o, u);

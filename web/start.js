@@ -70,6 +70,14 @@ const Seite = {
   abfrage,
   adresse,
   linkKopieren,
+  // The projector view: the controls twice as large, flowing above the
+  // drawing, whose picture the core draws twice as large.
+  projektor(an) {
+    document.documentElement.classList.toggle('projektor', an);
+    $('mnu_projektor').setAttribute('aria-checked', String(an));
+    anordnen();
+    groesseMelden();
+  },
   element,
   text: (box) => boxen[box].value,
   textSetzen(box, t) {
@@ -100,6 +108,7 @@ const Seite = {
   bild,
   textZeichnen,
   textBreite,
+  textGrundlinie,
 };
 
 var Module = {

@@ -58,6 +58,7 @@ EM_JS(void, seite_text_zeichnen,
        double massstab),
       { Seite.textZeichnen(HEAPU32, UTF8ToString(text), x, y, rgb >>> 0, pixel, breite, hoehe, massstab); });
 EM_JS(double, seite_text_breite, (const char* text), { return Seite.textBreite(UTF8ToString(text)); });
+EM_JS(double, seite_text_grundlinie, (), { return Seite.textGrundlinie(); });
 EM_JS(void, seite_titel, (const char* titel), { Seite.titel(UTF8ToString(titel)); });
 EM_JS(void, seite_entwurf, (int breite, int hoehe, const char* cursor_name),
       { Seite.entwurf(breite, hoehe, UTF8ToString(cursor_name)); });
@@ -68,6 +69,9 @@ EM_JS(void, seite_adresse, (const char* abfrage), { Seite.adresse(UTF8ToString(a
 // The languages there are catalogues for, "code\tname" one a line, and the one in use.
 EM_JS(void, seite_sprachen, (const char* liste, const char* aktuell),
       { Seite.sprachen(UTF8ToString(liste).split('\n').map((z) => z.split('\t')), UTF8ToString(aktuell)); });
+// The projector view on (1) or off: the page lays itself out anew and
+// reports its size.
+EM_JS(void, seite_projektor, (int an), { Seite.projektor(!!an); });
 EM_JS(void, seite_link_kopieren, (), { Seite.linkKopieren(); });
 EM_JS(char*, seite_abfrage, (), {
     const s = Seite.abfrage();
@@ -99,12 +103,12 @@ EM_JS(void, seite_element,
 // The examples' captions come one a line.
 EM_JS(void, seite_menue,
       (const char* datei, const char* kopieren, const char* link, const char* ende, const char* messwerte,
-       const char* beispiele, const char* beispiel_titel, const char* info, const char* grafik_name,
-       const char* grafik_beschreibung),
+       const char* beispiele, const char* beispiel_titel, const char* ansicht, const char* projektor,
+       const char* info, const char* grafik_name, const char* grafik_beschreibung),
       {
           Seite.menue(UTF8ToString(datei), UTF8ToString(kopieren), UTF8ToString(link), UTF8ToString(ende),
                       UTF8ToString(messwerte), UTF8ToString(beispiele), UTF8ToString(beispiel_titel).split('\n'),
-                      UTF8ToString(info));
+                      UTF8ToString(ansicht), UTF8ToString(projektor), UTF8ToString(info));
           Seite.grafikZugang(UTF8ToString(grafik_name), UTF8ToString(grafik_beschreibung));
       });
 
@@ -127,6 +131,7 @@ protected:
         seite_text_zeichnen(text.c_str(), x, y, rgb, pixel_schreiben(), breite(), hoehe(), massstab());
     }
     double text_breite(const std::string& text) const override { return seite_text_breite(text.c_str()); }
+    double text_grundlinie() const override { return seite_text_grundlinie(); }
 };
 
 class Seitenansicht : public Ansicht {
@@ -265,6 +270,10 @@ struct Programm {
     // makes it wait, until the message is closed.
     Szenenangabe rest;
     bool uebernahme = false;
+    // The projector view: the picture drawn entwurf::projektor_massstab
+    // times as large, on a client area as many times smaller.
+    bool projektor = false;
+    int vergroesserung() const { return projektor ? entwurf::projektor_massstab : 1; }
 };
 
 std::unique_ptr<Programm> programm;
@@ -278,7 +287,7 @@ std::string adresse_sprache;
 void adresse_melden()
 {
     if (programm && !programm->uebernahme && !programm->ansicht.meldung_offen() && !programm->ansicht.beendet()) {
-        seite_adresse(szene_als_adresse(programm->ansicht, adresse_sprache).c_str());
+        seite_adresse(szene_als_adresse(programm->ansicht, programm->projektor, adresse_sprache).c_str());
     }
 }
 
@@ -343,6 +352,20 @@ void szene_tippen(Szenenangabe szene)
     });
 }
 
+void projektor_setzen(bool an)
+{
+    programm->projektor = an;
+    programm->ansicht.leinwand().darstellung.projektor = an;
+    seite_projektor(an ? 1 : 0);  // reports the new size, which redraws
+}
+
+// A pointer's place in CSS pixels of the client area, in the world.
+Rasterbild::Weltpunkt welt(double x, double y)
+{
+    const double k = programm->vergroesserung();
+    return programm->ansicht.leinwand().welt(x / k, y / k);
+}
+
 const char* art_name(entwurf::Art art)
 {
     switch (art) {
@@ -402,7 +425,7 @@ EMSCRIPTEN_KEEPALIVE const char* vandrel_sprache_adresse(const char* code)
     static std::string adresse;
     const std::string bisher = sprache::aktuell().code;
     sprache::waehlen(code);
-    adresse = programm ? szene_als_adresse(programm->ansicht, code) : std::string(option_sprache) + "=" + code;
+    adresse = programm ? szene_als_adresse(programm->ansicht, programm->projektor, code) : std::string(option_sprache) + "=" + code;
     sprache::waehlen(bisher);
     return adresse.c_str();
 }
@@ -427,8 +450,8 @@ EMSCRIPTEN_KEEPALIVE void vandrel_start()
     }
     seite_menue(uebersetzt(entwurf::mnu_Datei), uebersetzt(entwurf::mnu_copy), uebersetzt(entwurf::mnu_link),
                 uebersetzt(entwurf::mnu_Ende), uebersetzt(entwurf::mnu_messwerte), uebersetzt(entwurf::mnu_beispiele),
-                beispiel_titel.c_str(), uebersetzt(entwurf::mnu_info), uebersetzt(entwurf::grafik_name),
-                uebersetzt(entwurf::grafik_beschreibung));
+                beispiel_titel.c_str(), uebersetzt(entwurf::mnu_ansicht), uebersetzt(entwurf::mnu_projektor),
+                uebersetzt(entwurf::mnu_info), uebersetzt(entwurf::grafik_name), uebersetzt(entwurf::grafik_beschreibung));
     for (const entwurf::Steuerelement& e : entwurf::steuerelemente) {
         seite_element(e.name, art_name(e.art), box_von(e), entwurf::starttext(e).c_str(), entwurf::pixel(e.links),
                       entwurf::pixel(e.oben), entwurf::pixel(e.breite), entwurf::pixel(e.hoehe), e.tab_index,
@@ -439,15 +462,19 @@ EMSCRIPTEN_KEEPALIVE void vandrel_start()
 }
 
 // The client area in CSS pixels, the device pixel ratio, the whole page in
-// CSS pixels, and 1 while the page is hidden (the window minimized).
+// CSS pixels, 1 while the page is hidden (the window minimized), and 1 where
+// the controls flow above the drawing rather than standing over its top.
 EMSCRIPTEN_KEEPALIVE void vandrel_groesse(int breite, int hoehe, double verhaeltnis, int seite_breite,
-                                          int seite_hoehe, int verborgen)
+                                          int seite_hoehe, int verborgen, int kopf_knapp)
 {
     if (!programm || programm->ansicht.beendet()) {
         return;
     }
     Leinwand& l = programm->ansicht.leinwand();
-    l.groesse_setzen(breite, hoehe, verhaeltnis);
+    // The projector view draws as the export draws its larger pictures.
+    const int k = programm->vergroesserung();
+    l.groesse_setzen(breite / k, hoehe / k, verhaeltnis * k);
+    l.darstellung.kopf_knapp = kopf_knapp != 0;
     programm->ansicht.pixelverhaeltnis_setzen(verhaeltnis);
     l.fenster_setzen(seite_breite * double(entwurf::twips_je_pixel), seite_hoehe * double(entwurf::twips_je_pixel),
                      verborgen ? 1 : 0);
@@ -462,7 +489,11 @@ EMSCRIPTEN_KEEPALIVE void vandrel_adresse_lesen()
         char* p = seite_abfrage();
         const std::string abfrage(p);
         std::free(p);
-        szene_tippen(szene_aus_adresse(abfrage));
+        const Szenenangabe szene = szene_aus_adresse(abfrage);
+        if (szene.projektor) {
+            projektor_setzen(true);
+        }
+        szene_tippen(szene);
     }
 }
 
@@ -475,7 +506,8 @@ EMSCRIPTEN_KEEPALIVE void vandrel_lost_focus(int box)
 }
 
 // 0 "Abbildung", 1 "Fokus", 2 "Lichtstrahlen", 3 "Kopieren", 4 "Ende", 5 "Info",
-// 6 "Messwerte"; in the measured-values panel 7 its "Kopieren", 8 its closing; 9 "Link kopieren".
+// 6 "Messwerte"; in the measured-values panel 7 its "Kopieren", 8 its closing; 9 "Link kopieren";
+// 10 "Projektor", which turns the projector view on or off.
 EMSCRIPTEN_KEEPALIVE void vandrel_klick(int was)
 {
     if (!programm || programm->ansicht.beendet()) {
@@ -496,6 +528,11 @@ EMSCRIPTEN_KEEPALIVE void vandrel_klick(int was)
         // The address of the picture as it stands, not one a step behind.
         adresse_melden();
         seite_link_kopieren();
+        break;
+    case 10:
+        if (!programm->ansicht.meldung_offen()) {
+            projektor_setzen(!programm->projektor);
+        }
         break;
     default: break;
     }
@@ -532,7 +569,7 @@ EMSCRIPTEN_KEEPALIVE void vandrel_zeiger_bewegen(double x, double y, int finger)
     if (!programm || programm->ansicht.beendet()) {
         return;
     }
-    const Rasterbild::Weltpunkt w = programm->ansicht.leinwand().welt(x, y);
+    const Rasterbild::Weltpunkt w = welt(x, y);
     programm->kern.Zeiger_bewegen(w.x, w.y, finger != 0);
     if (programm->kern.gegriffen() != Griff::keiner) {
         adresse_melden();
@@ -546,7 +583,7 @@ EMSCRIPTEN_KEEPALIVE int vandrel_greifbar(double x, double y, int finger)
     if (!bereit()) {
         return 0;
     }
-    const Rasterbild::Weltpunkt w = programm->ansicht.leinwand().welt(x, y);
+    const Rasterbild::Weltpunkt w = welt(x, y);
     return programm->kern.griff_bei(w.x, w.y, finger != 0) != Griff::keiner ? 1 : 0;
 }
 
@@ -556,7 +593,7 @@ EMSCRIPTEN_KEEPALIVE int vandrel_zeiger_runter(double x, double y, int finger)
     if (!bereit()) {
         return 0;
     }
-    const Rasterbild::Weltpunkt w = programm->ansicht.leinwand().welt(x, y);
+    const Rasterbild::Weltpunkt w = welt(x, y);
     return programm->kern.Zeiger_runter(w.x, w.y, finger != 0) ? 1 : 0;
 }
 

@@ -1006,3 +1006,70 @@ test('installable, and after one visit working without the network; a new build 
     eigener.close();
   }
 });
+
+// ------------------------------------------------------------ projector view
+
+// Every text the core draws on the canvas, as its ink: wraps the page's
+// textZeichnen and redraws once. Each entry: the text and its ink's extent
+// in canvas pixels, with the canvas's size.
+async function textTinte(page) {
+  return page.evaluate(() => {
+    const tinte = [];
+    const zeichnen = Seite.textZeichnen;
+    Seite.textZeichnen = (heap32, text, x, y, rgb, pixel, breite, hoehe, massstab) => {
+      const m = textmaske(text, massstab);
+      const x0 = Math.round(x * massstab);
+      const y0 = Math.round(y * massstab);
+      let links = Infinity, rechts = -Infinity, oben = Infinity, unten = -Infinity;
+      for (let i = 0; i < m.length; i += 2) {
+        links = Math.min(links, x0 + m[i]);
+        rechts = Math.max(rechts, x0 + m[i]);
+        oben = Math.min(oben, y0 + m[i + 1]);
+        unten = Math.max(unten, y0 + m[i + 1]);
+      }
+      tinte.push({ text, links, rechts, oben, unten, breite, hoehe, massstab });
+      zeichnen(heap32, text, x, y, rgb, pixel, breite, hoehe, massstab);
+    };
+    Module._vandrel_neu_zeichnen();
+    Seite.textZeichnen = zeichnen;
+    return tinte;
+  });
+}
+
+test('the projector view: from the menu and the address, twice as large, every number of the frame whole', async () => {
+  const { page, kontext, fehler } = await oeffnen({ breite: 1920, hoehe: 1080 - MENUE, adresse: httpAdresse });
+  const box = (await lage(page, '#txt_n1'))[3];
+  await page.click('#mnu_ansicht');
+  assert.equal(await page.$eval('#mnu_projektor', (e) => e.getAttribute('role')), 'menuitemcheckbox');
+  await page.click('#mnu_projektor');
+  await page.waitForFunction(() => location.search === '?projektor');
+  assert.equal(await page.$eval('#mnu_projektor', (e) => e.getAttribute('aria-checked')), 'true');
+  // The controls' text and boxes twice as large, above the drawing.
+  assert.ok((await lage(page, '#txt_n1'))[3] >= 2 * box - 1);
+  assert.equal(await page.$eval('#txt_n1', (e) => e.getBoundingClientRect().height >= 40), true);
+  const zeichnung = await lage(page, '#zeichnung');
+  const steuerung = await page.$eval('#steuerung', (e) => e.getBoundingClientRect().bottom - document.getElementById('bereich').getBoundingClientRect().top);
+  assert.ok(zeichnung[1] >= steuerung - 1, `drawing at ${zeichnung[1]}, controls end at ${steuerung}`);
+  // The picture's text twice as large, all of it inside the canvas.
+  const tinte = await textTinte(page);
+  assert.ok(tinte.length >= 12);
+  for (const t of tinte) {
+    assert.equal(t.massstab, 2);
+    assert.ok(t.links >= 0 && t.rechts < t.breite && t.oben >= 0 && t.unten < t.hoehe, JSON.stringify(t));
+  }
+  // The band above the frame holds the letters, not a quarter of the frame:
+  // the first letter's ink stands within 70 canvas pixels of the top.
+  const buchstaben = tinte.filter((t) => /^[HF]'?$/.test(t.text));
+  assert.ok(Math.min(...buchstaben.map((t) => t.oben)) < 70, JSON.stringify(buchstaben));
+  // A reload keeps it; the item turns it off again.
+  await page.reload();
+  await page.waitForSelector('html[data-bereit="1"]');
+  assert.equal(await page.evaluate(() => document.documentElement.classList.contains('projektor')), true);
+  await page.click('#mnu_ansicht');
+  await page.click('#mnu_projektor');
+  await page.waitForFunction(() => location.search === '');
+  assert.equal((await textTinte(page))[0].massstab, 1);
+  assert.equal((await lage(page, '#txt_n1'))[3], box);
+  assert.deepEqual(fehler, []);
+  await kontext.close();
+});
