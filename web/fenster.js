@@ -336,6 +336,23 @@ function anordnungBeobachten() {
   setzen();
 }
 
+// How far right the controls placed by the design reach: a label by its
+// caption, which may end well inside its box; the drawing beside a panel
+// keeps at least this width.
+function steuerBreite() {
+  const masse = document.createElement('canvas').getContext('2d');
+  let rechts = 0;
+  for (const { def, platz } of elemente.values()) {
+    let breite = def.breite;
+    if (def.art === 'bezeichnung') {
+      masse.font = getComputedStyle(platz).font;
+      breite = Math.min(breite, Math.ceil(masse.measureText(def.text).width) + 4);
+    }
+    rechts = Math.max(rechts, def.links + breite);
+  }
+  return rechts + 8;
+}
+
 // Whether the controls flow in rows (a narrow page or a touch screen)
 // rather than standing where the design puts them.
 function fliesst() {

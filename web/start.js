@@ -50,9 +50,11 @@ const Seite = {
   titel(t) {
     document.title = t;
   },
-  entwurf(breite, hoehe, cursorName) {
+  entwurf(breite, hoehe, cursorName, menueName, werteName) {
     entwurfSetzen(breite);
     cursorBenennen(cursorName);
+    $('menue').setAttribute('aria-label', menueName);
+    messwerteWerteName = werteName;
   },
   menue: menueBauen,
   // The drawing's name; its description is what it shows now (beschreibung),

@@ -56,8 +56,9 @@ EM_JS(void, seite_text_zeichnen,
       { Seite.textZeichnen(HEAPU32, UTF8ToString(text), x, y, rgb >>> 0, pixel, breite, hoehe, massstab); });
 EM_JS(double, seite_text_breite, (const char* text), { return Seite.textBreite(UTF8ToString(text)); });
 EM_JS(void, seite_titel, (const char* titel), { Seite.titel(UTF8ToString(titel)); });
-EM_JS(void, seite_entwurf, (int breite, int hoehe, const char* cursor_name),
-      { Seite.entwurf(breite, hoehe, UTF8ToString(cursor_name)); });
+EM_JS(void, seite_entwurf, (int breite, int hoehe, const char* cursor_name, const char* menue_name,
+                            const char* werte_name),
+      { Seite.entwurf(breite, hoehe, UTF8ToString(cursor_name), UTF8ToString(menue_name), UTF8ToString(werte_name)); });
 EM_JS(void, seite_beschreibung, (const char* text), { Seite.beschreibung(UTF8ToString(text)); });
 // 0 an arrow, 1 an open hand, 2 a closed hand (Zeigerform).
 EM_JS(void, seite_zeigerform, (int form), { Seite.zeigerform(form); });
@@ -113,7 +114,13 @@ constexpr std::uint32_t knopf_schwarz = 0x000000;
 // the page's font for its text.
 class Leinwand : public Rasterbild {
 public:
-    Leinwand() : Rasterbild(Kanalfolge::rgba_bytes) {}
+    // A tab's WebAssembly memory never shrinks: the picture has at most 8
+    // megapixels (a 4K screen's 3840 x 2160 at its own sharpness), 32 MB,
+    // however large the screen and its pixel ratio; the canvas shows it
+    // enlarged beyond that.
+    static constexpr std::size_t groesste_flaeche = std::size_t{8} << 20;
+
+    Leinwand() : Rasterbild(Kanalfolge::rgba_bytes) { flaeche_begrenzen(groesste_flaeche); }
 
 protected:
     void text_zeichnen(const std::string& text, double x, double y, std::uint32_t rgb) override
@@ -365,7 +372,8 @@ EMSCRIPTEN_KEEPALIVE void vandrel_start()
 {
     programm = std::make_unique<Programm>();
     seite_titel(entwurf::titel);
-    seite_entwurf(entwurf::pixel(entwurf::client_breite), entwurf::pixel(entwurf::client_hoehe), entwurf::cursor_name);
+    seite_entwurf(entwurf::pixel(entwurf::client_breite), entwurf::pixel(entwurf::client_hoehe), entwurf::cursor_name,
+                  entwurf::menue_name, entwurf::messwerte_werte_name);
     std::string beispiel_titel;
     for (const Beispiel& b : beispiele) {
         beispiel_titel += (beispiel_titel.empty() ? "" : "\n") + std::string(b.titel);
