@@ -68,6 +68,14 @@ inline constexpr const char* grafik_beschreibung =
 // name of its own besides its text (the desktop's readout is named by it).
 inline constexpr const char* cursor_name = N_("Cursorposition");
 
+// The menu bar's name for screen readers, on the page, where the bar is a
+// part of the page among others.
+inline constexpr const char* menue_name = N_("Men\u00fcleiste");
+
+// The measured values' scrolling area on the page, for screen readers: it
+// takes the focus, and the arrow keys and Page Up / Page Down scroll it.
+inline constexpr const char* messwerte_werte_name = N_("Werte");
+
 // The menu: "&" marks the access key.
 inline constexpr const char* mnu_Datei = N_("&Datei");
 inline constexpr const char* mnu_copy = N_("&Kopieren");

@@ -155,9 +155,18 @@ void Rasterbild::groesse_setzen(int breite_logisch, int hoehe_logisch, double pi
     // In double: a window system may hand sizes whose device pixels overflow an int.
     const double gw = std::round(breite_logisch * pixelverhaeltnis);
     const double gh = std::round(hoehe_logisch * pixelverhaeltnis);
-    const double k = std::min(1.0, groesste_kante / std::max({gw, gh, 1.0}));
-    int w = gw >= 1.0 ? std::max(1, static_cast<int>(std::lround(gw * k))) : 0;
-    int h = gh >= 1.0 ? std::max(1, static_cast<int>(std::lround(gh * k))) : 0;
+    double k = std::min(1.0, groesste_kante / std::max({gw, gh, 1.0}));
+    // Limited by area, the sides are rounded down, so that the product stays within it.
+    const bool nach_flaeche = groesste_flaeche_ > 0 && gw * gh * k * k > static_cast<double>(groesste_flaeche_);
+    if (nach_flaeche) {
+        k = std::sqrt(static_cast<double>(groesste_flaeche_) / (gw * gh));
+    }
+    const auto seite = [&](double g) {
+        const double s = g * k;
+        return std::max(1, static_cast<int>(nach_flaeche ? std::floor(s) : std::round(s)));
+    };
+    int w = gw >= 1.0 ? seite(gw) : 0;
+    int h = gh >= 1.0 ? seite(gh) : 0;
     if (w == 0 || h == 0) {
         w = h = 0;
     }
@@ -166,26 +175,54 @@ void Rasterbild::groesse_setzen(int breite_logisch, int hoehe_logisch, double pi
     massstab_ = pixelverhaeltnis * k;
 
     if (w != breite_px_ || h != hoehe_px_) {
-        std::unique_ptr<std::uint32_t[]> neu;
-        if (w > 0) {
-            // Every pixel is written below: no zeroing first (new without
-            // (), as make_unique_for_overwrite, which Emscripten's libc++ lacks).
-            neu.reset(new std::uint32_t[static_cast<std::size_t>(w) * h]);
-        }
+        const std::size_t noetig = static_cast<std::size_t>(w) * h;
         // The old picture stays where it was, the rest is background, as a
         // persistent bitmap keeps its content when its window grows or shrinks.
         const int bleibt_w = std::min(w, breite_px_), bleibt_h = std::min(h, hoehe_px_);
-        for (int y = 0; y < h; ++y) {
-            std::uint32_t* zeile = neu.get() + static_cast<std::ptrdiff_t>(y) * w;
-            int x = 0;
-            if (y < bleibt_h) {
-                std::memcpy(zeile, pixel_.get() + static_cast<std::ptrdiff_t>(y) * zeilenlaenge_,
-                            static_cast<std::size_t>(bleibt_w) * sizeof(std::uint32_t));
-                x = bleibt_w;
+        const auto rest_fuellen = [&](std::uint32_t* p) {
+            for (int y = 0; y < h; ++y) {
+                const int x = y < bleibt_h ? bleibt_w : 0;
+                fuellen(p + static_cast<std::ptrdiff_t>(y) * w + x, static_cast<std::size_t>(w - x), hintergrund_);
             }
-            fuellen(zeile + x, static_cast<std::size_t>(w - x), hintergrund_);
+        };
+        if (noetig == 0) {
+            pixel_.reset();
+            platz_ = 0;
+        } else if (noetig <= platz_) {
+            // Within the block it has: the rows move to their new places in
+            // it. Narrower rows move towards the start, so top down; wider
+            // ones away from it, so bottom up; neither overwrites a row
+            // still to move.
+            std::uint32_t* p = pixel_.get();
+            const auto zeile = [&](int y) {
+                std::memmove(p + static_cast<std::ptrdiff_t>(y) * w, p + static_cast<std::ptrdiff_t>(y) * zeilenlaenge_,
+                             static_cast<std::size_t>(bleibt_w) * sizeof(std::uint32_t));
+            };
+            if (w <= zeilenlaenge_) {
+                for (int y = 0; y < bleibt_h; ++y) {
+                    zeile(y);
+                }
+            } else {
+                for (int y = bleibt_h - 1; y >= 0; --y) {
+                    zeile(y);
+                }
+            }
+            rest_fuellen(p);
+        } else {
+            const bool gross = groesste_flaeche_ > 0 && noetig > groesste_flaeche_ / 4;
+            const std::size_t platz = gross ? std::max(noetig, groesste_flaeche_) : noetig;
+            // Every pixel is written below: no zeroing first (new without
+            // (), as make_unique_for_overwrite, which Emscripten's libc++ lacks).
+            std::unique_ptr<std::uint32_t[]> neu(new std::uint32_t[platz]);
+            for (int y = 0; y < bleibt_h; ++y) {
+                std::memcpy(neu.get() + static_cast<std::ptrdiff_t>(y) * w,
+                            pixel_.get() + static_cast<std::ptrdiff_t>(y) * zeilenlaenge_,
+                            static_cast<std::size_t>(bleibt_w) * sizeof(std::uint32_t));
+            }
+            rest_fuellen(neu.get());
+            pixel_ = std::move(neu);
+            platz_ = platz;
         }
-        pixel_ = std::move(neu);
         breite_px_ = w;
         hoehe_px_ = h;
         zeilenlaenge_ = w;

@@ -36,6 +36,13 @@ public:
     // What was drawn stays, anchored at the upper-left corner; new area is
     // filled with the background colour. An empty area gives an empty picture.
     void groesse_setzen(int breite_logisch, int hoehe_logisch, double pixelverhaeltnis = 1.0);
+    // At most this many pixels from the next groesse_setzen on: a larger
+    // client area gets a picture of the same shape shown enlarged, as beyond
+    // groesste_kante. Where memory cannot grow for ever (a browser tab), a
+    // picture of more than a quarter of the limit reserves the whole of it
+    // at once, so that later sizes reuse that one block and never hold two
+    // large blocks at once. 0: no limit but the edge.
+    void flaeche_begrenzen(std::size_t groesste_flaeche) { groesste_flaeche_ = groesste_flaeche; }
     // What Width, Height and WindowState report (outer size in twips).
     void fenster_setzen(double breite_twips, double hoehe_twips, int zustand);
     // The colours, 0xRRGGBB, that the system colours 0x80000005 and 0x80000012 stand for.
@@ -105,6 +112,8 @@ private:
     void muster_setzen(int faktor);
 
     std::unique_ptr<std::uint32_t[]> pixel_;
+    std::size_t platz_ = 0;  // pixels that pixel_ holds, at least breite_px_ * hoehe_px_
+    std::size_t groesste_flaeche_ = 0;
     int breite_px_ = 0, hoehe_px_ = 0;
     std::ptrdiff_t zeilenlaenge_ = 0;  // in pixels; not an int, so that pixel stores need not reload it
     double breite_d_ = 0, hoehe_d_ = 0;  // the same, for the bounds test of PSet

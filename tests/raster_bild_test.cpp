@@ -515,6 +515,13 @@ TEST_F(Raster, ResizingKeepsThePictureAtTheUpperLeft)
     f.groesse_setzen(100, 50);
     EXPECT_EQ(px(0, 0), rot);
     EXPECT_EQ(anzahl(weiss), 100 * 50 - 1);
+    // Wider again within the block it has: every row moves to its new place.
+    f.PSet(19.9, 0.1, farbe::blau);  // pixel (99, 49)
+    f.groesse_setzen(150, 60);
+    EXPECT_EQ(px(0, 0), rot);
+    EXPECT_EQ(px(99, 49), blau);
+    EXPECT_EQ(anzahl(weiss), 100 * 50 - 2);
+    EXPECT_EQ(anzahl(0xFF010203u), 150 * 60 - 100 * 50);
     f.groesse_setzen(0, 50);
     EXPECT_EQ(f.pixel(), nullptr);
     EXPECT_EQ(f.breite(), 0);
@@ -536,6 +543,18 @@ TEST(RasterGroesse, HugeClientAreasAreCappedAndShownEnlarged)
     EXPECT_EQ(f.breite(), 51);
     EXPECT_EQ(f.hoehe(), 8192);
     EXPECT_DOUBLE_EQ(f.massstab(), 8192.0 / 16000);
+
+    // A browser tab's picture, limited to 8 megapixels: a 4K screen just fits,
+    // three times its pixels give a picture of the same shape within the limit.
+    Rasterbild seite;
+    seite.flaeche_begrenzen(8u << 20);
+    seite.groesse_setzen(3840, 2160);
+    EXPECT_EQ(seite.breite(), 3840);
+    EXPECT_EQ(seite.hoehe(), 2160);
+    seite.groesse_setzen(3840, 2160, 3.0);
+    EXPECT_LE(seite.breite() * seite.hoehe(), 8 << 20);
+    EXPECT_EQ(seite.breite(), 3861);
+    EXPECT_EQ(seite.hoehe(), 2172);
 
     f.groesse_setzen(16384, 200);  // shown at twice the size
     f.Scale(0, 100, 200, 0);

@@ -326,17 +326,34 @@ function cursorZugang() {
 
 // In the projector view the controls flow above the drawing too: twice as
 // large they would cover the top of the picture.
-let anordnen = () => {};
+let steuerAnordnen = () => {};
 function anordnungBeobachten() {
   const schmal = matchMedia(`(max-width: ${entwurfBreite - 0.5}px)`);
-  anordnen = () => {
+  steuerAnordnen = () => {
     const wurzel = document.documentElement;
     wurzel.classList.toggle('fluss', schmal.matches || grobAbfrage.matches || wurzel.classList.contains('projektor'));
     wurzel.classList.toggle('beruehrung', grobAbfrage.matches);
   };
-  schmal.addEventListener('change', anordnen);
-  grobAbfrage.addEventListener('change', anordnen);
-  anordnen();
+  schmal.addEventListener('change', steuerAnordnen);
+  grobAbfrage.addEventListener('change', steuerAnordnen);
+  steuerAnordnen();
+}
+
+// How far right the controls placed by the design reach: a label by its
+// caption, which may end well inside its box; the drawing beside a panel
+// keeps at least this width.
+function steuerBreite() {
+  const masse = document.createElement('canvas').getContext('2d');
+  let rechts = 0;
+  for (const { def, platz } of elemente.values()) {
+    let breite = def.breite;
+    if (def.art === 'bezeichnung') {
+      masse.font = getComputedStyle(platz).font;
+      breite = Math.min(breite, Math.ceil(masse.measureText(def.text).width) + 4);
+    }
+    rechts = Math.max(rechts, def.links + breite);
+  }
+  return rechts + 8;
 }
 
 // Whether the controls flow in rows (a narrow page or a touch screen)

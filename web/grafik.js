@@ -78,6 +78,10 @@ function bild(heap8, pixel, breite, hoehe) {
   if (leinwand.width !== breite) leinwand.width = breite;
   if (leinwand.height !== hoehe) leinwand.height = hoehe;
   if (breite === 0 || hoehe === 0) return;
+  // Beyond the raster's limit (vandrel_web.cpp) the canvas enlarges the
+  // picture: smoothly, as single pixels would come out one or two wide.
+  const vergroessert = breite < leinwand.clientWidth * (window.devicePixelRatio || 1) - 1;
+  leinwand.classList.toggle('vergroessert', vergroessert);
   const daten = new ImageData(new Uint8ClampedArray(heap8.buffer, pixel, breite * hoehe * 4), breite, hoehe);
   leinwand.getContext('2d').putImageData(daten, 0, 0);
 }

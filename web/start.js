@@ -51,9 +51,11 @@ const Seite = {
   titel(t) {
     document.title = t;
   },
-  entwurf(breite, hoehe, cursorName) {
+  entwurf(breite, hoehe, cursorName, menueName, werteName) {
     entwurfSetzen(breite);
     cursorBenennen(cursorName);
+    $('menue').setAttribute('aria-label', menueName);
+    messwerteWerteName = werteName;
   },
   menue: menueBauen,
   sprachen: sprachenSetzen,
@@ -75,7 +77,7 @@ const Seite = {
   projektor(an) {
     document.documentElement.classList.toggle('projektor', an);
     $('mnu_projektor').setAttribute('aria-checked', String(an));
-    anordnen();
+    steuerAnordnen();
     groesseMelden();
   },
   element,

@@ -27,7 +27,20 @@ function infoBauen() {
   inhalt.style.width = d.breite + 'px';
   inhalt.style.height = d.hoehe + 'px';
   inhalt.style.fontSize = d.schrift.px + 'px';
-  for (const e of d.elemente) {
+  // In reading order, row by row, each row left to right (a formula beside
+  // its caption), which is also the order of the single column below.
+  const zeilen = [];
+  for (const e of [...d.elemente].sort((a, b) => a.y - b.y)) {
+    const z = zeilen[zeilen.length - 1];
+    if (z && e.y < z.unten) {
+      z.teile.push(e);
+      z.unten = Math.max(z.unten, e.y + e.h);
+    } else {
+      zeilen.push({ teile: [e], unten: e.y + e.h });
+    }
+  }
+  const lesefolge = zeilen.flatMap((z) => z.teile.sort((a, b) => a.x - b.x || a.y - b.y));
+  for (const e of lesefolge) {
     let el;
     if (e.art === 'knopf') {
       el = document.createElement('button');
@@ -69,7 +82,9 @@ function infoBauen() {
   const rollen = document.createElement('div');
   rollen.className = 'rollen';
   rollen.append(inhalt);
-  info.append(leiste, rollen);
+  const fuss = document.createElement('div');
+  fuss.className = 'fuss';
+  info.append(leiste, rollen, fuss);
   verschiebbar(info, leiste);
   // A click on the panel activates it: its control gets the focus back; a
   // text or the frame takes none.
@@ -79,6 +94,20 @@ function infoBauen() {
     if (!imInfo(document.activeElement) && infoFokus && infoFokus.isConnected) infoFokus.focus({ preventScroll: true });
   });
   document.body.append(info);
+  // A page narrower than the panel's layout gets its parts in one column,
+  // at the text's own size (scaled down, 11-pixel text would be unreadable),
+  // OK below them at the foot of the panel, always in view.
+  const schmal = matchMedia(`(max-width: ${d.breite + 1.5}px)`);
+  const ok = inhalt.querySelector('[data-name="cmd_ok"]');
+  const spalte = () => {
+    info.classList.toggle('einspaltig', schmal.matches);
+    const hatteFokus = document.activeElement === ok;
+    (schmal.matches ? fuss : inhalt).append(ok);
+    if (hatteFokus) ok.focus({ preventScroll: true });
+  };
+  schmal.addEventListener('change', spalte);
+  info.spalteLoesen = () => schmal.removeEventListener('change', spalte);
+  spalte();
   // Over the drawing, clear of the strip of controls; where they flow in
   // rows, right under the menu bar, and never wider or taller than the
   // page: its content scrolls inside it, its title bar with the close
@@ -94,9 +123,11 @@ function infoBauen() {
   return info;
 }
 
-function verschiebbar(fenster, griff) {
+// darf(): whether the panel may be moved now (a panel fixed beside the
+// drawing or as a sheet is not).
+function verschiebbar(fenster, griff, darf = () => true) {
   griff.addEventListener('pointerdown', (e) => {
-    if (e.target.closest('button')) return;
+    if (e.target.closest('button') || !darf()) return;
     e.preventDefault();
     const dx = e.clientX - fenster.offsetLeft;
     const dy = e.clientY - fenster.offsetTop;
@@ -128,7 +159,10 @@ function infoZeigen() {
 
 function infoEntladen() {
   const info = $('info');
-  if (info) info.remove();
+  if (info) {
+    info.spalteLoesen();
+    info.remove();
+  }
   infoFokus = null;
 }
 

@@ -60,8 +60,9 @@ EM_JS(void, seite_text_zeichnen,
 EM_JS(double, seite_text_breite, (const char* text), { return Seite.textBreite(UTF8ToString(text)); });
 EM_JS(double, seite_text_grundlinie, (), { return Seite.textGrundlinie(); });
 EM_JS(void, seite_titel, (const char* titel), { Seite.titel(UTF8ToString(titel)); });
-EM_JS(void, seite_entwurf, (int breite, int hoehe, const char* cursor_name),
-      { Seite.entwurf(breite, hoehe, UTF8ToString(cursor_name)); });
+EM_JS(void, seite_entwurf, (int breite, int hoehe, const char* cursor_name, const char* menue_name,
+                            const char* werte_name),
+      { Seite.entwurf(breite, hoehe, UTF8ToString(cursor_name), UTF8ToString(menue_name), UTF8ToString(werte_name)); });
 EM_JS(void, seite_beschreibung, (const char* text), { Seite.beschreibung(UTF8ToString(text)); });
 // 0 an arrow, 1 an open hand, 2 a closed hand (Zeigerform).
 EM_JS(void, seite_zeigerform, (int form), { Seite.zeigerform(form); });
@@ -123,7 +124,13 @@ constexpr std::uint32_t knopf_schwarz = 0x000000;
 // the page's font for its text.
 class Leinwand : public Rasterbild {
 public:
-    Leinwand() : Rasterbild(Kanalfolge::rgba_bytes) {}
+    // A tab's WebAssembly memory never shrinks: the picture has at most 8
+    // megapixels (a 4K screen's 3840 x 2160 at its own sharpness), 32 MB,
+    // however large the screen and its pixel ratio; the canvas shows it
+    // enlarged beyond that.
+    static constexpr std::size_t groesste_flaeche = std::size_t{8} << 20;
+
+    Leinwand() : Rasterbild(Kanalfolge::rgba_bytes) { flaeche_begrenzen(groesste_flaeche); }
 
 protected:
     void text_zeichnen(const std::string& text, double x, double y, std::uint32_t rgb) override
@@ -437,7 +444,8 @@ EMSCRIPTEN_KEEPALIVE void vandrel_start()
     programm = std::make_unique<Programm>();
     seite_titel(uebersetzt(entwurf::titel));
     seite_entwurf(entwurf::pixel(entwurf::client_breite), entwurf::pixel(entwurf::client_hoehe),
-                  uebersetzt(entwurf::cursor_name));
+                  uebersetzt(entwurf::cursor_name), uebersetzt(entwurf::menue_name),
+                  uebersetzt(entwurf::messwerte_werte_name));
     std::string sprachen;
     for (int i = 0; i < sprache::katalog::anzahl; ++i) {
         const sprache::katalog::Sprache& s = sprache::katalog::sprachen[i];

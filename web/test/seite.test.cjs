@@ -341,6 +341,82 @@ test('the measured-values panel shows what --werte prints, follows the scene and
   await kontext.close();
 });
 
+test('on a 1366 x 768 laptop the measured values stand beside the drawing; the keyboard scrolls them', async () => {
+  const { page, kontext } = await oeffnen({ breite: 1366, hoehe: 768 - MENUE, adresse: httpAdresse + '?abbildung&strahlen' });
+  await page.click('#mnu_messwerte');
+  await page.waitForSelector('#messwerte[data-lage]');
+  const l = await page.evaluate(() => {
+    const t = document.getElementById('messwerte').getBoundingClientRect();
+    const g = document.getElementById('grafik').getBoundingClientRect();
+    const rollen = document.querySelector('#messwerte .rollen');
+    return [document.getElementById('messwerte').dataset.lage, g.right <= t.left + 0.5, g.width >= 800,
+      t.right <= innerWidth + 0.5 && t.bottom <= innerHeight + 0.5, rollen.scrollWidth - rollen.clientWidth,
+      rollen.getAttribute('aria-label')];
+  });
+  assert.deepEqual(l, ['neben', true, true, true, 0, 'Werte']);
+  assert.equal(await page.$eval('#menue', (e) => e.getAttribute('aria-label')), 'Men\u00fcleiste');
+  // From OK, Tab goes to the values; the arrow keys and Page Up / Page Down
+  // scroll them.
+  assert.equal(await page.evaluate(() => document.activeElement.dataset.name), 'cmd_ok');
+  await page.keyboard.press('Tab');
+  assert.equal(await page.evaluate(() => document.activeElement.dataset.name), 'werte');
+  const oben = () => page.$eval('#messwerte .rollen', (e) => e.scrollTop);
+  await page.keyboard.press('ArrowDown');
+  const zeile = await oben();
+  await page.keyboard.press('PageDown');
+  const seite = await oben();
+  await page.keyboard.press('PageUp');
+  await page.keyboard.press('ArrowUp');
+  assert.ok(zeile > 10 && seite > zeile, `${zeile} ${seite}`);
+  assert.equal(await oben(), 0);
+  await page.keyboard.press('Tab');
+  assert.equal(await page.evaluate(() => document.activeElement.dataset.name), 'cmd_kopieren');
+  // Closed, the drawing has the page's whole width again.
+  await page.keyboard.press('Escape');
+  await page.waitForFunction(() => document.getElementById('grafik').width === 1366);
+  await kontext.close();
+});
+
+test('the WebAssembly memory stays below 64 MB: resizes up to 3840 x 2160 at a pixel ratio of 3, then 2000 random actions', async () => {
+  const { page, kontext } = await oeffnen({ adresse: httpAdresse + '?abbildung&strahlen' });
+  const speicher = () => page.evaluate(() => HEAP8.buffer.byteLength);
+  for (const [breite, hoehe, dichte] of [[390, 844, 3], [1366, 768, 1], [1920, 1080, 1], [1920, 1080, 2], [3840, 2160, 3],
+    [3000, 2160, 3], [2160, 3840, 3]]) {
+    await page.setViewport({ width: breite, height: hoehe, deviceScaleFactor: dichte });
+    await page.waitForFunction((b) => document.getElementById('grafik').clientWidth === b, {}, breite);
+    await einBild(page);
+  }
+  // The picture is capped, not the page: 3 x 3840 x 2160 drawn at 8 megapixels.
+  assert.ok(await page.$eval('#grafik', (g) => g.width * g.height <= 8 << 20 && g.classList.contains('vergroessert')));
+  const nachGroessen = await speicher();
+  // Everything the page's events reach, at random sizes and pixel ratios,
+  // the measured values opened and closed, messages closed.
+  await page.evaluate(() => {
+    let z = 12345;
+    const zufall = () => (z = (z * 16807) % 2147483647) / 2147483647;
+    for (let i = 0; i < 2000; ++i) {
+      const x = zufall() * 900;
+      const y = zufall() * 550;
+      switch (Math.floor(zufall() * 8)) {
+        case 0: Module._vandrel_groesse(Math.floor(zufall() * 3840), Math.floor(zufall() * 2160), 1 + 2 * zufall(), 3840, 2160, 0); break;
+        case 1: Module._vandrel_klick(Math.floor(zufall() * 3)); break;
+        case 2: Module._vandrel_beispiel(Math.floor(zufall() * 8)); break;
+        case 3: Module._vandrel_pfeiltaste(Math.floor(zufall() * 4), zufall() < 0.5, zufall() < 0.5); break;
+        case 4:
+          Module._vandrel_zeiger_runter(x, y, 0);
+          Module._vandrel_zeiger_bewegen(x + 40 * zufall(), y + 40 * zufall(), 0);
+          Module._vandrel_zeiger_hoch();
+          break;
+        case 5: Module._vandrel_klick(zufall() < 0.5 ? 6 : 8); break;
+        default: Module._vandrel_meldung_zu();
+      }
+    }
+  });
+  const nachAktionen = await speicher();
+  assert.ok(nachGroessen < 64 << 20 && nachAktionen < 64 << 20, `${nachGroessen} and ${nachAktionen} bytes`);
+  await kontext.close();
+});
+
 test('"Kopieren" puts the drawing on the clipboard as PNG and says so; "Ende" leaves a notice', async (t) => {
   const { page, kontext } = await oeffnen({ adresse: httpAdresse, ablesen: true });
   // The clipboard serves only the page that has the focus.
@@ -488,7 +564,11 @@ test('on a phone, a tablet and zoomed to 200 %: the controls flow in rows above 
           ueber: felder.every((e) => r(e.querySelector('.kopfwort')).bottom <= r(e.querySelector('input')).top + 0.5),
           reihe: [...document.querySelectorAll('#steuerung input')].filter((e) => e.getClientRects().length)
             .map((e) => e.closest('[id]').id),
-          zeichnung: [zeichnung.top >= steuerung.bottom, zeichnung.height <= zeichnung.width + 0.5, zeichnung.height > 100],
+          // Upright, it takes the height down to the page's foot; on a
+          // wide page it is never taller than wide.
+          zeichnung: [zeichnung.top >= steuerung.bottom, innerHeight > innerWidth
+            ? zeichnung.bottom >= r(document.getElementById('bereich')).bottom - 0.5
+            : zeichnung.height <= zeichnung.width + 0.5, zeichnung.height > 100],
           kleinste: Math.min(...[...document.querySelectorAll('#steuerung input[type="text"], #steuerung .schalter, #menue > .menuepunkt')]
             .filter((e) => e.getClientRects().length).map((e) => Math.min(r(e).width, r(e).height))),
         };
@@ -535,15 +615,56 @@ test('on a phone, a tablet and zoomed to 200 %: the controls flow in rows above 
         const seite = { left: 0, top: 0, right: innerWidth, bottom: innerHeight };
         const ok = document.querySelector('#info [data-name="cmd_ok"]');
         const zu = document.querySelector('#info .schliessen');
-        const vorher = innen(document.getElementById('info'), seite) && innen(zu, seite);
+        // Narrower than its layout it is one column: nothing to scroll
+        // sideways, no text below 11 pixels, OK in view without scrolling.
+        const rollen = document.querySelector('#info .rollen');
+        const info = document.getElementById('info');
+        const vorher = [innen(info, seite) && innen(zu, seite), rollen.scrollWidth <= rollen.clientWidth,
+          !info.classList.contains('einspaltig') || innen(ok, seite)];
+        const schrift = Math.min(...[...document.querySelectorAll('#info .infotext')]
+          .map((e) => parseFloat(getComputedStyle(e).fontSize)));
         ok.scrollIntoView({ block: 'nearest', inline: 'nearest' });
-        return [vorher, innen(ok, document.querySelector('#info .rollen').getBoundingClientRect()),
-          Math.min(zu.offsetWidth, zu.offsetHeight, ok.offsetWidth, ok.offsetHeight)];
+        return [vorher, innen(ok, ok.closest('.rollen, .fuss').getBoundingClientRect()),
+          Math.min(zu.offsetWidth, zu.offsetHeight, ok.offsetWidth, ok.offsetHeight), schrift];
       });
-      assert.deepEqual(info.slice(0, 2), [true, true]);
+      assert.deepEqual(info.slice(0, 2), [[true, true, true], true]);
       assert.ok(info[2] >= (f.touch ? 44 : 18), `close or OK button ${info[2]}`);
+      assert.ok(info[3] >= 11, `info text at ${info[3]} px`);
       await page.click('#info .schliessen');
       assert.equal(await anzahl(page, '#info'), 0);
+      // The measured values: a sheet over the lower half at most, the
+      // drawing whole above it, nothing to scroll sideways, its buttons in
+      // view; its title bar drags it larger, by finger or by mouse.
+      await page.click('#mnu_messwerte');
+      await page.waitForSelector('#messwerte[data-lage]');
+      const blatt = () => page.evaluate(() => {
+        const r = (id) => document.getElementById(id).getBoundingClientRect();
+        const t = r('messwerte');
+        const rollen = document.querySelector('#messwerte .rollen');
+        const knoepfe = [...document.querySelectorAll('#messwerte button')].map((k) => k.getBoundingClientRect());
+        return { lage: document.getElementById('messwerte').dataset.lage, oben: t.top, hoehe: t.height,
+          innen: t.left >= 0 && t.right <= innerWidth + 0.5 && t.bottom <= innerHeight + 0.5 &&
+            knoepfe.every((k) => k.left >= 0 && k.right <= innerWidth + 0.5 && k.bottom <= innerHeight + 0.5),
+          seitlich: rollen.scrollWidth - rollen.clientWidth,
+          zeichnung: r('grafik').top >= r('bereich').top - 0.5 && r('grafik').bottom <= t.top + 0.5 && r('grafik').height > 100 };
+      });
+      const b0 = await blatt();
+      assert.deepEqual([b0.lage, b0.innen, b0.seitlich, b0.zeichnung], ['blatt', true, 0, true]);
+      assert.ok(b0.hoehe <= (f.hoehe + MENUE) / 2 + 0.5, `sheet ${b0.hoehe} high`);
+      const griff = await mitte(page, '#messwerte .titelleiste span');
+      if (f.touch) {
+        await page.touchscreen.touchStart(...griff);
+        await page.touchscreen.touchMove(griff[0], griff[1] - 20);
+        await page.touchscreen.touchEnd();
+      } else {
+        await page.mouse.move(...griff);
+        await page.mouse.down();
+        await page.mouse.move(griff[0], griff[1] - 20);
+        await page.mouse.up();
+      }
+      const b1 = await blatt();
+      assert.ok(Math.abs(b1.hoehe - b0.hoehe - 20) <= 1 && b1.innen && b1.zeichnung, JSON.stringify([b0, b1]));
+      await page.click('#messwerte [data-name="cmd_ok"]');
       // A drop-down menu stays on the page, however narrow.
       await page.click('#mnu_beispiele');
       const klapp = await page.$eval('#mnu_beispiele_menue', (e) => e.getBoundingClientRect().toJSON());
