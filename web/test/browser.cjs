@@ -111,14 +111,14 @@ async function weltAufSeite(page, zeigerart = 'mouse') {
   return (wx, wy) => [a[0] + (wx - a[2]) * (b[0] - a[0]) / (b[2] - a[2]), a[1] + (wy - a[3]) * (b[1] - a[1]) / (b[3] - a[3])];
 }
 
-// A new page as a phone shows it (390 x 844 CSS pixels, a touch screen),
-// with the scene of the address, once it is ready.
-async function handyseite(browser, server, szene) {
+// A new page with the scene of the address, once it is ready; as a phone
+// shows it (390 x 844 CSS pixels, a touch screen) unless told otherwise.
+async function seiteOeffnen(browser, server, szene, { breite = 390, hoehe = 844, touch = true } = {}) {
   const page = await browser.newPage();
-  await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 1, hasTouch: true, isMobile: true });
+  await page.setViewport({ width: breite, height: hoehe, deviceScaleFactor: 1, hasTouch: touch, isMobile: touch });
   await page.goto(`http://127.0.0.1:${server.address().port}/?${szene}`);
   await page.waitForSelector('html[data-bereit="1"]');
   return page;
 }
 
-module.exports = { starten, dienen, weltAufSeite, handyseite };
+module.exports = { starten, dienen, weltAufSeite, seiteOeffnen };

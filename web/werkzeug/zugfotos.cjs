@@ -9,7 +9,7 @@
 //       SZENE as in the address; X the object's place in world units
 
 const path = require('node:path');
-const { starten, dienen, weltAufSeite, handyseite } = require(path.join(__dirname, '..', 'test', 'browser.cjs'));
+const { starten, dienen, weltAufSeite, seiteOeffnen } = require(path.join(__dirname, '..', 'test', 'browser.cjs'));
 
 const [seite, szene, ...halte] = process.argv.slice(2);
 if (!seite || !szene || halte.length === 0) {
@@ -21,7 +21,7 @@ if (!seite || !szene || halte.length === 0) {
   const server = await dienen(seite);
   const browser = await starten('chromium');
   try {
-    const page = await handyseite(browser, server, szene);
+    const page = await seiteOeffnen(browser, server, szene);
     const welt = await weltAufSeite(page, 'touch');
     const [ort, hoehe] = await page.evaluate(() => ['txt_ort', 'txt_h\u00f6he']
       .map((id) => Number(document.getElementById(id).value.replace(',', '.'))));
