@@ -94,20 +94,6 @@ function infoBauen() {
     if (!imInfo(document.activeElement) && infoFokus && infoFokus.isConnected) infoFokus.focus({ preventScroll: true });
   });
   document.body.append(info);
-  // A page narrower than the panel's layout gets its parts in one column,
-  // at the text's own size (scaled down, 11-pixel text would be unreadable),
-  // OK below them at the foot of the panel, always in view.
-  const schmal = matchMedia(`(max-width: ${d.breite + 1.5}px)`);
-  const ok = inhalt.querySelector('[data-name="cmd_ok"]');
-  const spalte = () => {
-    info.classList.toggle('einspaltig', schmal.matches);
-    const hatteFokus = document.activeElement === ok;
-    (schmal.matches ? fuss : inhalt).append(ok);
-    if (hatteFokus) ok.focus({ preventScroll: true });
-  };
-  schmal.addEventListener('change', spalte);
-  info.spalteLoesen = () => schmal.removeEventListener('change', spalte);
-  spalte();
   // Over the drawing, clear of the strip of controls; where they flow in
   // rows, right under the menu bar, and never wider or taller than the
   // page: its content scrolls inside it, its title bar with the close
@@ -116,10 +102,32 @@ function infoBauen() {
   const strip = fliesst()
     ? $('bereich').getBoundingClientRect().top
     : $('bereich').getBoundingClientRect().top + Math.max(...[...elemente.values()].map((e) => e.def.oben + e.def.hoehe)) + 4;
-  info.style.left = Math.max(0, Math.min(470, seite.clientWidth - info.offsetWidth)) + 'px';
   const oben = Math.round(strip);
   info.style.top = oben + 'px';
   info.style.maxHeight = `calc(100% - ${oben}px)`;
+  // A page narrower than the panel's layout gets its parts in one column,
+  // at the text's own size (scaled down, 11-pixel text would be unreadable).
+  // OK stands at the foot of the panel, always in view, wherever the page
+  // is narrower or lower than the layout.
+  const schmal = matchMedia(`(max-width: ${d.breite + 1.5}px)`);
+  const niedrig = matchMedia(`(max-height: ${oben + leiste.offsetHeight + d.hoehe + 1.5}px)`);
+  const ok = inhalt.querySelector('[data-name="cmd_ok"]');
+  const spalte = () => {
+    info.classList.toggle('einspaltig', schmal.matches);
+    const unten = schmal.matches || niedrig.matches;
+    info.classList.toggle('okunten', unten);
+    const hatteFokus = document.activeElement === ok;
+    (unten ? fuss : inhalt).append(ok);
+    if (hatteFokus) ok.focus({ preventScroll: true });
+  };
+  schmal.addEventListener('change', spalte);
+  niedrig.addEventListener('change', spalte);
+  info.spalteLoesen = () => {
+    schmal.removeEventListener('change', spalte);
+    niedrig.removeEventListener('change', spalte);
+  };
+  spalte();
+  info.style.left = Math.max(0, Math.min(470, seite.clientWidth - info.offsetWidth)) + 'px';
   return info;
 }
 

@@ -375,6 +375,11 @@ test('on a 1366 x 768 laptop the measured values stand beside the drawing; the k
   // Closed, the drawing has the page's whole width again.
   await page.keyboard.press('Escape');
   await page.waitForFunction(() => document.getElementById('grafik').width === 1366);
+  // The info panel, taller than the page below the controls, has OK at its
+  // foot, in view without scrolling.
+  await page.click('#mnu_info');
+  await page.waitForSelector('#info');
+  assert.equal(await page.$eval('#info [data-name="cmd_ok"]', (e) => e.getBoundingClientRect().bottom <= innerHeight), true);
   await kontext.close();
 });
 
@@ -618,11 +623,11 @@ test('on a phone, a tablet and zoomed to 200 %: the controls flow in rows above 
         const ok = document.querySelector('#info [data-name="cmd_ok"]');
         const zu = document.querySelector('#info .schliessen');
         // Narrower than its layout it is one column: nothing to scroll
-        // sideways, no text below 11 pixels, OK in view without scrolling.
+        // sideways, no text below 11 pixels; OK in view without scrolling.
         const rollen = document.querySelector('#info .rollen');
         const info = document.getElementById('info');
         const vorher = [innen(info, seite) && innen(zu, seite), rollen.scrollWidth <= rollen.clientWidth,
-          !info.classList.contains('einspaltig') || innen(ok, seite)];
+          innen(ok, seite)];
         const schrift = Math.min(...[...document.querySelectorAll('#info .infotext')]
           .map((e) => parseFloat(getComputedStyle(e).fontSize)));
         ok.scrollIntoView({ block: 'nearest', inline: 'nearest' });
