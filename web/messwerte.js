@@ -184,7 +184,10 @@ function anordnen(tafel, neu) {
   const menueH = $('menue').offsetHeight;
   let lage = tafel.dataset.lage;
   if (neu || !lage) {
-    lage = fliesst() ? 'blatt' : seiteB - breite >= steuerBreite() ? 'neben' : 'ueber';
+    // On a projector the controls flow above the drawing too, but the screen
+    // is wide: the values stand beside the drawing there, in full height.
+    const projektor = wurzel.classList.contains('projektor');
+    lage = fliesst() && !projektor ? 'blatt' : seiteB - breite >= steuerBreite() ? 'neben' : fliesst() ? 'blatt' : 'ueber';
   }
   tafel.dataset.lage = lage;
   if (lage === 'neben') {

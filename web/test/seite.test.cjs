@@ -1196,6 +1196,20 @@ test('the projector view: from the menu and the address, twice as large, every n
   // the first letter's ink stands within 70 canvas pixels of the top.
   const buchstaben = tinte.filter((t) => /^[HF]'?$/.test(t.text));
   assert.ok(Math.min(...buchstaben.map((t) => t.oben)) < 70, JSON.stringify(buchstaben));
+  // The measured values beside the drawing, as large as the controls,
+  // inside the page with nothing to scroll sideways and OK in view.
+  await page.click('#mnu_messwerte');
+  await page.waitForSelector('#messwerte[data-lage]');
+  assert.deepEqual(await page.evaluate(() => {
+    const t = document.getElementById('messwerte');
+    const g = document.getElementById('grafik').getBoundingClientRect();
+    const r = t.getBoundingClientRect();
+    const ok = t.querySelector('[data-name="cmd_ok"]').getBoundingClientRect();
+    const rollen = t.querySelector('.rollen');
+    return [t.dataset.lage, g.right <= r.left + 0.5, r.right <= innerWidth + 0.5 && ok.bottom <= innerHeight + 0.5,
+      rollen.scrollWidth <= rollen.clientWidth, t.querySelector('td.zahl').getBoundingClientRect().height >= 28];
+  }), ['neben', true, true, true, true]);
+  await page.keyboard.press('Escape');
   // A reload keeps it; the item turns it off again.
   await page.reload();
   await page.waitForSelector('html[data-bereit="1"]');
