@@ -109,8 +109,10 @@ function infoBauen() {
   // at the text's own size (scaled down, 11-pixel text would be unreadable).
   // OK stands at the foot of the panel, always in view, wherever the page
   // is narrower or lower than the layout.
-  const schmal = matchMedia(`(max-width: ${d.breite + 1.5}px)`);
-  const niedrig = matchMedia(`(max-height: ${oben + leiste.offsetHeight + d.hoehe + 1.5}px)`);
+  // In the projector view the panel's parts are larger (seite.css).
+  const k = parseFloat(getComputedStyle(rollen).zoom) || 1;
+  const schmal = matchMedia(`(max-width: ${d.breite * k + 1.5}px)`);
+  const niedrig = matchMedia(`(max-height: ${oben + leiste.getBoundingClientRect().height + d.hoehe * k + 1.5}px)`);
   const ok = inhalt.querySelector('[data-name="cmd_ok"]');
   const spalte = () => {
     info.classList.toggle('einspaltig', schmal.matches);

@@ -1210,6 +1210,16 @@ test('the projector view: from the menu and the address, twice as large, every n
       rollen.scrollWidth <= rollen.clientWidth, t.querySelector('td.zahl').getBoundingClientRect().height >= 28];
   }), ['neben', true, true, true, true]);
   await page.keyboard.press('Escape');
+  // The info panel as large, OK in view, nothing to scroll sideways.
+  await page.click('#mnu_info');
+  await page.waitForSelector('#info');
+  assert.deepEqual(await page.evaluate(() => {
+    const ok = document.querySelector('#info [data-name="cmd_ok"]').getBoundingClientRect();
+    const rollen = document.querySelector('#info .rollen');
+    return [ok.bottom <= innerHeight + 0.5 && ok.right <= innerWidth + 0.5, rollen.scrollWidth <= rollen.clientWidth,
+      ok.height >= 40];
+  }), [true, true, true]);
+  await page.keyboard.press('Escape');
   // A reload keeps it; the item turns it off again.
   await page.reload();
   await page.waitForSelector('html[data-bereit="1"]');
