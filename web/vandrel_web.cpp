@@ -8,7 +8,6 @@
 #include "form/grafik_kern.h"
 #include "form/szenenoptionen.h"
 #include "form/messwerte.h"
-#include "form/zahltext.h"
 #include "lens/sprache.h"
 #include "render/rasterbild.h"
 
@@ -20,7 +19,6 @@
 #include <deque>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 // ------------------------------------------------------------ the page script
@@ -432,7 +430,8 @@ EMSCRIPTEN_KEEPALIVE const char* vandrel_sprache_adresse(const char* code)
     static std::string adresse;
     const std::string bisher = sprache::aktuell().code;
     sprache::waehlen(code);
-    adresse = programm ? szene_als_adresse(programm->ansicht, programm->projektor, code) : std::string(option_sprache) + "=" + code;
+    adresse = programm ? szene_als_adresse(programm->ansicht, programm->projektor, code)
+                       : std::string(option_sprache) + "=" + code;
     sprache::waehlen(bisher);
     return adresse.c_str();
 }
