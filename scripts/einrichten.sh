@@ -11,7 +11,7 @@ PAKETE=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xdotool x11-utils xauth libx11-dev
   fonts-dejavu-core fontconfig
-  appstream desktop-file-utils lintian groff mandoc gettext
+  appstream desktop-file-utils lintian groff mandoc gettext python3
 )
 
 # Installs those of the named Debian packages that are missing.
