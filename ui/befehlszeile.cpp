@@ -166,7 +166,7 @@ QString hilfetext()
     std::vector<Zeile> szene;
     for (const Szenenoption& o : szenenoptionen) {
         szene.push_back({QStringLiteral("    ") + uebersetzt_q("--%1 ZAHL").arg(QLatin1String(o.name)),
-                         QString::fromUtf8(uebersetzt(o.beschreibung))});
+                         uebersetzt_q(o.beschreibung)});
     }
     szene.push_back({QStringLiteral("    --abbildung"), uebersetzt_q("Abbildung statt Fokus")});
     szene.push_back({QStringLiteral("    --strahlen"), uebersetzt_q("Lichtstrahlen einzeichnen")});
@@ -303,7 +303,7 @@ Auswertung befehlszeile_auswerten(const QStringList& argumente)
         if (!eingabewert(w.box, w.text.toStdString())) {
             return fehler(uebersetzt_q("%1: %2 ist keine Zahl (Feld %3)")
                               .arg(w.option, zitat(w.text),
-                                   zitat(QString::fromUtf8(uebersetzt(entwurf::box(w.box).zugang_name)))));
+                                   zitat(uebersetzt_q(entwurf::box(w.box).zugang_name))));
         }
     }
     return a;

@@ -103,7 +103,7 @@ void hinweis_zeichnen(QImage& bild)
     p.fillRect(rahmen, palette.color(QPalette::Base));
     p.setFont(schrift);
     p.setPen(palette.color(QPalette::WindowText));
-    p.drawText(rahmen, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(uebersetzt(e.text)));
+    p.drawText(rahmen, Qt::AlignLeft | Qt::AlignVCenter, uebersetzt_q(e.text));
 }
 
 }  // namespace
@@ -165,7 +165,7 @@ QString szene_zeichnen(const Befehlszeile& befehl, Bildansicht& ansicht, QSize g
                      : uebersetzt_q("%1 %2: %3, mit diesem Wert lässt sich die Szene nicht zeichnen (Feld %4); "
                                     "keine Messwerte"))
             .arg(gescheitert->option, gescheitert->text, zitat(QString::fromStdString(ansicht.meldung)),
-                 zitat(QString::fromUtf8(uebersetzt(entwurf::box(gescheitert->box).zugang_name))));
+                 zitat(uebersetzt_q(entwurf::box(gescheitert->box).zugang_name)));
     }
 
     // The picture is this one redraw of the finished scene, whatever the

@@ -35,12 +35,6 @@
 
 namespace {
 
-// A table text in the language in use.
-QString text_q(const char* deutsch)
-{
-    return QString::fromUtf8(uebersetzt(deutsch));
-}
-
 void platzieren(QWidget* w, const entwurf::Steuerelement& e, int k = 1)
 {
     using entwurf::pixel;
@@ -111,7 +105,7 @@ frm_grafik::frm_grafik() : kern_(*this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frm_grafik"));
-    setWindowTitle(text_q(entwurf::titel));
+    setWindowTitle(uebersetzt_q(entwurf::titel));
     setWindowIcon(fenster_symbol());
     setFont(formular_schrift());
 
@@ -134,7 +128,7 @@ frm_grafik::frm_grafik() : kern_(*this)
     };
     const auto schalter = [c, fenster](auto* knopf, const char* name) {
         const entwurf::Steuerelement& e = entwurf::element(name);
-        knopf->setText(text_q(e.text));
+        knopf->setText(uebersetzt_q(e.text));
         knopf->setObjectName(QString::fromUtf8(e.name));
         platzieren(knopf, e);
         hintergrund_wie_fenster(knopf, fenster);
@@ -147,7 +141,7 @@ frm_grafik::frm_grafik() : kern_(*this)
         for (QLineEdit* box : boxen) {
             spalten.append(box->x() - entwurf::pixel(e.links));
         }
-        auto* l = new Spaltenkopf(text_q(e.text), spalten, boxen.begin()[0]->width(), c);
+        auto* l = new Spaltenkopf(uebersetzt_q(e.text), spalten, boxen.begin()[0]->width(), c);
         l->setObjectName(QString::fromUtf8(e.name));
         platzieren(l, e);
         hintergrund_wie_fenster(l, fenster);
@@ -173,7 +167,7 @@ frm_grafik::frm_grafik() : kern_(*this)
     txt_X1_0 = textfeld("txt_X1_0");
 
     const entwurf::Steuerelement& virtuell = entwurf::element("lbl_virtuell");
-    lbl_virtuell = new QLabel(text_q(virtuell.text), c);
+    lbl_virtuell = new QLabel(uebersetzt_q(virtuell.text), c);
     lbl_virtuell->setObjectName(QString::fromUtf8(virtuell.name));
     platzieren(lbl_virtuell, virtuell);
     hintergrund_wie_fenster(lbl_virtuell, fenster);
@@ -195,12 +189,12 @@ frm_grafik::frm_grafik() : kern_(*this)
         const entwurf::Steuerelement& e = entwurf::element(w->objectName().toUtf8().constData());
         w->setVisible(e.sichtbar);
         if (*e.zugang_name != '\0') {
-            w->setAccessibleName(text_q(e.zugang_name));
+            w->setAccessibleName(uebersetzt_q(e.zugang_name));
         }
-        w->setAccessibleDescription(text_q(e.zugang_beschreibung));
+        w->setAccessibleDescription(uebersetzt_q(e.zugang_beschreibung));
     }
-    bereich_->setAccessibleName(text_q(entwurf::grafik_name));
-    bereich_->setAccessibleDescription(text_q(entwurf::grafik_beschreibung));
+    bereich_->setAccessibleName(uebersetzt_q(entwurf::grafik_name));
+    bereich_->setAccessibleDescription(uebersetzt_q(entwurf::grafik_beschreibung));
 
     // Tab order by TabIndex; labels take no focus.
     QList<std::pair<int, QWidget*>> reihe;
@@ -238,28 +232,28 @@ frm_grafik::frm_grafik() : kern_(*this)
     });
     connect(chk_licht, &QCheckBox::toggled, this, [this] { kern_.chk_licht_Click(); });
 
-    mnu_Datei = menuBar()->addMenu(text_q(entwurf::mnu_Datei));
+    mnu_Datei = menuBar()->addMenu(uebersetzt_q(entwurf::mnu_Datei));
     mnu_Datei->setObjectName(QStringLiteral("mnu_Datei"));
-    mnu_copy = mnu_Datei->addAction(text_q(entwurf::mnu_copy));
+    mnu_copy = mnu_Datei->addAction(uebersetzt_q(entwurf::mnu_copy));
     mnu_copy->setObjectName(QStringLiteral("mnu_copy"));
-    mnu_Ende = mnu_Datei->addAction(text_q(entwurf::mnu_Ende));
+    mnu_Ende = mnu_Datei->addAction(uebersetzt_q(entwurf::mnu_Ende));
     mnu_Ende->setObjectName(QStringLiteral("mnu_Ende"));
-    mnu_messwerte = menuBar()->addAction(text_q(entwurf::mnu_messwerte));
+    mnu_messwerte = menuBar()->addAction(uebersetzt_q(entwurf::mnu_messwerte));
     mnu_messwerte->setObjectName(QStringLiteral("mnu_messwerte"));
-    mnu_beispiele = menuBar()->addMenu(text_q(entwurf::mnu_beispiele));
+    mnu_beispiele = menuBar()->addMenu(uebersetzt_q(entwurf::mnu_beispiele));
     mnu_beispiele->setObjectName(QStringLiteral("mnu_beispiele"));
     for (int i = 0; i < beispiel_anzahl; ++i) {
-        QAction* punkt = mnu_beispiele->addAction(text_q(beispiele[i].titel));
+        QAction* punkt = mnu_beispiele->addAction(uebersetzt_q(beispiele[i].titel));
         punkt->setObjectName(QStringLiteral("mnu_beispiel_%1").arg(i + 1));
         connect(punkt, &QAction::triggered, this, [this, i] { beispiel_waehlen(i); });
     }
-    mnu_ansicht = menuBar()->addMenu(text_q(entwurf::mnu_ansicht));
+    mnu_ansicht = menuBar()->addMenu(uebersetzt_q(entwurf::mnu_ansicht));
     mnu_ansicht->setObjectName(QStringLiteral("mnu_ansicht"));
-    mnu_projektor = mnu_ansicht->addAction(text_q(entwurf::mnu_projektor));
+    mnu_projektor = mnu_ansicht->addAction(uebersetzt_q(entwurf::mnu_projektor));
     mnu_projektor->setObjectName(QStringLiteral("mnu_projektor"));
     mnu_projektor->setCheckable(true);
     connect(mnu_projektor, &QAction::toggled, this, [this](bool an) { projektor_setzen(an); });
-    mnu_info = menuBar()->addAction(text_q(entwurf::mnu_info));
+    mnu_info = menuBar()->addAction(uebersetzt_q(entwurf::mnu_info));
     mnu_info->setObjectName(QStringLiteral("mnu_info"));
     connect(mnu_copy, &QAction::triggered, this, [this] { kern_.mnu_copy_Click(); });
     connect(mnu_Ende, &QAction::triggered, this, [this] { kern_.mnu_Ende_Click(); });
@@ -611,7 +605,7 @@ void frm_grafik::Grafik_Beschreibung(const std::string& text)
 {
     // What the drawing shows now, then what it is at all, as the page says it.
     bereich_->setAccessibleDescription(QString::fromStdString(text) + QLatin1Char(' ') +
-                                       text_q(entwurf::grafik_beschreibung));
+                                       uebersetzt_q(entwurf::grafik_beschreibung));
 }
 
 void frm_grafik::Zeigerform_setzen(Zeigerform form)
